@@ -1,0 +1,46 @@
+#pragma once
+// SveSlike, the image bank: the built-in card pictures of the five themes,
+// the card back and the double-up pictures, and the four colour-card holders
+// that the main menu fills from the chosen theme. It is never shown. Built-in
+// pictures are decoded once, on first use.
+
+#include "common/cardcolour.h"
+
+#include <QPixmap>
+#include <array>
+#include <optional>
+
+class SveSlike {
+public:
+    enum class Picture { Eks, VecaManja, Dolar, Unazad };
+
+    // Picture P (1..4) of built-in theme T (1..5), named Tema{T}{P}.
+    const QPixmap& tema(int theme, int picture) const;
+    const QPixmap& picture(Picture which) const;
+
+    // The holder of a colour's card picture; empty until a theme fills it.
+    const QPixmap& holder(CardColour colour) const;
+    void setHolder(CardColour colour, const QPixmap& picture);
+
+    // Counts every change of a holder, so a screen can tell cheaply whether
+    // pictures it scaled earlier are still current.
+    int holderGeneration() const { return generation_; }
+
+private:
+    std::array<QPixmap, 4> holders_;
+    int generation_ = 0;
+};
+
+// Picture 1 of every theme goes to green, 2 to yellow, 3 to blue, 4 to red.
+CardColour holderOfThemePicture(int picture);
+
+// The theme application: fills the four holders from the theme whose number
+// the text holds. A text that is no number acts as theme 1; a number other
+// than 1 to 6 changes nothing. Theme 6 loads the player's own pictures
+// Grafika/temaKorisnicki01.jpg .. 04.jpg from the program's folder; a picture
+// that cannot be loaded leaves its holder as it was.
+void applyTheme(SveSlike& bank, const QString& themeNumber, const QString& programFolder);
+
+// Loads one picture of the player's own. Refuses files that are not pictures,
+// are damaged, or declare dimensions too large to decode safely.
+std::optional<QPixmap> loadUserPicture(const QString& path);

@@ -1,0 +1,50 @@
+#pragma once
+// The handful of services every screen leans on: number readings and texts,
+// rounding, the money format, colour composition and the program's folder.
+
+#include <QString>
+#include <cstdint>
+#include <optional>
+
+class QLocale;
+
+namespace runtime {
+
+// Reads a text as a number the way the player's regional settings write it
+// (grouping and decimal separators of the default QLocale). Surrounding blanks
+// are allowed; anything else that is not part of a number makes the reading
+// fail, and so does the empty text.
+std::optional<double> regionalNumber(const QString& text);
+
+// Reads the longest leading number of a text with "." as the only decimal
+// point. Leading blanks are skipped; reading stops at the first character that
+// cannot continue the number; a text without a number reads as 0.
+double pointNumber(const QString& text);
+
+// Plain digits, "-" before a negative, no blanks or separators. Whole numbers
+// never use an exponent.
+QString numberText(double value);
+QString numberText(std::int64_t value);
+
+// Rounds half to even and checks the range of the target type.
+std::optional<std::int16_t> roundToInt16(double value);
+std::optional<std::int32_t> roundToInt32(double value);
+double roundHalfEven(double value);
+
+// Integer part towards minus infinity.
+double floorValue(double value);
+
+// "###,##0.00" with the separators of the given locale (the default locale
+// when none is given). Amounts are whole numbers, so the decimals are "00".
+QString moneyFormat(std::int64_t amount);
+QString moneyFormat(std::int64_t amount, const QLocale& locale);
+
+// A colour value: red + 256 green + 65536 blue, each part clamped to 0..255.
+std::uint32_t rgb(int red, int green, int blue);
+
+// The folder that holds config.not and Grafika/: the executable's folder,
+// unless a test has pointed it elsewhere.
+QString programFolder();
+void setProgramFolder(const QString& folder);
+
+} // namespace runtime

@@ -1,0 +1,84 @@
+#include "common/screen.h"
+
+#include <QCloseEvent>
+#include <QHash>
+#include <QIcon>
+#include <QPainter>
+
+QRect Screen::toPixels(QRect twips) {
+    return {toPixels(twips.x()), toPixels(twips.y()), toPixels(twips.width()),
+            toPixels(twips.height())};
+}
+
+Screen::Screen(ScreenSwitcher& switcher, ScreenId id) : switcher_(switcher), id_(id) {
+    setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                   Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint);
+    setWindowTitle(QStringLiteral("Tombel"));
+    setFixedSize(clientWidth, clientHeight);
+    setMouseTracking(true);
+    QPalette p = palette();
+    p.setColor(QPalette::Window, Qt::black);
+    setPalette(p);
+    setAutoFillBackground(true);
+    setScreenIcon(QStringLiteral(":/icons/screen.ico"));
+}
+
+int Screen::Left() const { return frameGeometry().x() * twipsPerPixel; }
+int Screen::Top() const { return frameGeometry().y() * twipsPerPixel; }
+int Screen::Width() const { return frameGeometry().width() * twipsPerPixel; }
+int Screen::Height() const { return frameGeometry().height() * twipsPerPixel; }
+
+void Screen::Move(int left, int top) { move(toPixels(left), toPixels(top)); }
+
+void Screen::Show() {
+    show();
+    raise();
+    activateWindow();
+    Form_Activate();
+}
+
+void Screen::Hide() { hide(); }
+
+void Screen::setBackgroundPicture(const QString& resourcePath) {
+    background_ = builtInPicture(resourcePath);
+    update();
+}
+
+void Screen::setScreenIcon(const QString& resourcePath) {
+    // Kept for the program's life: icons and pixmaps must not outlive the
+    // application object in static destructors.
+    static auto* icons = new QHash<QString, QIcon>;
+    auto it = icons->find(resourcePath);
+    if (it == icons->end())
+        it = icons->insert(resourcePath, QIcon(resourcePath));
+    setWindowIcon(*it);
+}
+
+void Screen::addLine(int x1, int y1, int x2, int y2) {
+    lines_.emplace_back(toPixels(x1), toPixels(y1), toPixels(x2), toPixels(y2));
+}
+
+void Screen::paintEvent(QPaintEvent*) {
+    QPainter painter(this);
+    if (!background_.isNull())
+        painter.drawPixmap(0, 0, background_);
+    painter.setPen(Qt::white);
+    for (const QLine& line : lines_)
+        painter.drawLine(line);
+}
+
+void Screen::closeEvent(QCloseEvent* event) {
+    // Screens are only ever left through their own controls; a close from the
+    // window frame ends the program the way "izlaz" does, so no screen is
+    // ever left hidden with nothing shown.
+    event->ignore();
+    switcher_.closeRequested();
+}
+
+const QPixmap& builtInPicture(const QString& resourcePath) {
+    static auto* pictures = new QHash<QString, QPixmap>;
+    auto it = pictures->find(resourcePath);
+    if (it == pictures->end())
+        it = pictures->insert(resourcePath, QPixmap(resourcePath));
+    return *it;
+}

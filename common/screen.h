@@ -1,0 +1,65 @@
+#pragma once
+// The frame every screen stands in: a fixed 598 x 397 client area titled
+// "Tombel", a background picture drawn unscaled from the top-left corner (or
+// plain black), thin white rules, and the window operations the screens use
+// to hand over to each other. Positions and sizes are kept in twips, 15 to a
+// pixel, and converted here only.
+
+#include "common/switcher.h"
+
+#include <QLine>
+#include <QPixmap>
+#include <QWidget>
+#include <vector>
+
+class Screen : public QWidget {
+    Q_OBJECT
+public:
+    static constexpr int twipsPerPixel = 15;
+    static constexpr int clientWidth = 598;
+    static constexpr int clientHeight = 397;
+
+    static int toPixels(int twips) { return twips / twipsPerPixel; }
+    static QRect toPixels(QRect twips);
+
+    Screen(ScreenSwitcher& switcher, ScreenId id);
+
+    ScreenId id() const { return id_; }
+
+    // The outer window's position and size, in twips.
+    int Left() const;
+    int Top() const;
+    int Width() const;
+    int Height() const;
+    QPoint position() const { return {Left(), Top()}; }
+    void Move(int left, int top);
+    void Move(QPoint twips) { Move(twips.x(), twips.y()); }
+
+    // Shows the screen without blocking, makes it the active window and runs
+    // its activation. Switching between programs does not activate a screen;
+    // only this does.
+    void Show();
+    void Hide();
+
+protected:
+    virtual void Form_Activate() {}
+
+    ScreenSwitcher& switcher() { return switcher_; }
+
+    void setBackgroundPicture(const QString& resourcePath);
+    void setScreenIcon(const QString& resourcePath);
+    // A thin white rule between two points given in twips.
+    void addLine(int x1, int y1, int x2, int y2);
+
+    void paintEvent(QPaintEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
+
+private:
+    ScreenSwitcher& switcher_;
+    ScreenId id_;
+    QPixmap background_;
+    std::vector<QLine> lines_;
+};
+
+// A built-in picture decoded once and shared for the program's life.
+const QPixmap& builtInPicture(const QString& resourcePath);

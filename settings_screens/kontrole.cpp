@@ -1,0 +1,3 @@
+#include "settings_screens/kontrole.h"
+
+Kontrole::Kontrole(ScreenSwitcher& switcher) : Screen(switcher, ScreenId::Controls) {}

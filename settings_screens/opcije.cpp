@@ -1,0 +1,3 @@
+#include "settings_screens/opcije.h"
+
+Opcije::Opcije(ScreenSwitcher& switcher) : Screen(switcher, ScreenId::Options) {}

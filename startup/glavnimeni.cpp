@@ -1,0 +1,6 @@
+#include "startup/glavnimeni.h"
+
+glavniMeni::glavniMeni(ScreenSwitcher& switcher, SveSlike& bank)
+    : Screen(switcher, ScreenId::MainMenu), bank_(bank) {}
+
+void glavniMeni::writeSettingsCopies() {}

@@ -1,0 +1,5 @@
+#include "startup/intrro.h"
+
+Intrro::Intrro(ScreenSwitcher& switcher) : Screen(switcher, ScreenId::Intro) {}
+
+void Intrro::Form_Load() {}

@@ -1,0 +1,40 @@
+#include "testsupport.h"
+
+#include "common/runtime.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QTest>
+
+float ScriptedRandom::next() {
+    ++taken;
+    if (numbers_.empty()) {
+        QTest::qFail("the scripted random source ran dry", __FILE__, __LINE__);
+        return 0.0f;
+    }
+    const float number = numbers_.front();
+    numbers_.pop_front();
+    return number;
+}
+
+TempProgramFolder::TempProgramFolder() { runtime::setProgramFolder(dir_.path()); }
+
+TempProgramFolder::~TempProgramFolder() { runtime::setProgramFolder(QString()); }
+
+void TempProgramFolder::write(const QString& name, const QByteArray& bytes) const {
+    const QString path = dir_.filePath(name);
+    QDir().mkpath(QFileInfo(path).path());
+    QFile file(path);
+    if (file.open(QIODevice::WriteOnly))
+        file.write(bytes);
+}
+
+QByteArray TempProgramFolder::read(const QString& name) const {
+    QFile file(dir_.filePath(name));
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+bool TempProgramFolder::exists(const QString& name) const {
+    return QFileInfo::exists(dir_.filePath(name));
+}
