@@ -10,7 +10,31 @@ QRect Screen::toPixels(QRect twips) {
             toPixels(twips.height())};
 }
 
+namespace {
+const char* screenName(ScreenId id) {
+    switch (id) {
+    case ScreenId::Intro:
+        return "Intrro";
+    case ScreenId::MainMenu:
+        return "glavniMeni";
+    case ScreenId::CardTable:
+        return "KarteIgra";
+    case ScreenId::DoubleUp:
+        return "VecaManja";
+    case ScreenId::Options:
+        return "Opcije";
+    case ScreenId::Controls:
+        break;
+    }
+    return "Kontrole";
+}
+} // namespace
+
 Screen::Screen(ScreenSwitcher& switcher, ScreenId id) : switcher_(switcher), id_(id) {
+    // Every window is titled "Tombel"; the name tells them apart for tools
+    // and for the window system's session handling.
+    setObjectName(QString::fromLatin1(screenName(id)));
+    setWindowRole(objectName());
     setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                    Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint);
     setWindowTitle(QStringLiteral("Tombel"));
