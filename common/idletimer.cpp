@@ -12,7 +12,9 @@ void IdleTimer::wake() {
         timer_.start();
 }
 
-void IdleTimer::stop() { timer_.stop(); }
+void IdleTimer::stop() {
+    timer_.stop();
+}
 
 void IdleTimer::fire() {
     if (!tick_())

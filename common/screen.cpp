@@ -47,12 +47,22 @@ Screen::Screen(ScreenSwitcher& switcher, ScreenId id) : switcher_(switcher), id_
     setScreenIcon(QStringLiteral(":/icons/screen.ico"));
 }
 
-int Screen::Left() const { return frameGeometry().x() * twipsPerPixel; }
-int Screen::Top() const { return frameGeometry().y() * twipsPerPixel; }
-int Screen::Width() const { return frameGeometry().width() * twipsPerPixel; }
-int Screen::Height() const { return frameGeometry().height() * twipsPerPixel; }
+int Screen::Left() const {
+    return frameGeometry().x() * twipsPerPixel;
+}
+int Screen::Top() const {
+    return frameGeometry().y() * twipsPerPixel;
+}
+int Screen::Width() const {
+    return frameGeometry().width() * twipsPerPixel;
+}
+int Screen::Height() const {
+    return frameGeometry().height() * twipsPerPixel;
+}
 
-void Screen::Move(int left, int top) { move(toPixels(left), toPixels(top)); }
+void Screen::Move(int left, int top) {
+    move(toPixels(left), toPixels(top));
+}
 
 void Screen::Show() {
     show();
@@ -61,7 +71,9 @@ void Screen::Show() {
     Form_Activate();
 }
 
-void Screen::Hide() { hide(); }
+void Screen::Hide() {
+    hide();
+}
 
 void Screen::setBackgroundPicture(const QString& resourcePath) {
     background_ = builtInPicture(resourcePath);
