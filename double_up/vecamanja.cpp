@@ -27,6 +27,14 @@ Label* makeLabel(QWidget* parent, const char* name, QRect twips, const QString& 
     label->setObjectName(QString::fromLatin1(name));
     return label;
 }
+
+// The texts were laid out for a narrower font; a fixed caption that would be
+// clipped gets the room it needs (the next text to its right stands clear).
+void fitCaption(Label* label) {
+    const int needed = label->fontMetrics().horizontalAdvance(label->caption());
+    if (needed > label->width())
+        label->resize(needed, label->height());
+}
 } // namespace
 
 VecaManja::VecaManja(ScreenSwitcher& switcher, SveSlike& bank, RandomSource& random)
@@ -56,6 +64,8 @@ VecaManja::VecaManja(ScreenSwitcher& switcher, SveSlike& bank, RandomSource& ran
     realDobitak = makeLabel(this, "realDobitak", {4320, 1575, 1935, 255}, QString(), amount, right);
     Label2 = makeLabel(this, "Label2", {3480, 1875, 735, 255}, QStringLiteral("Kasa:"), plain);
     Kasa = makeLabel(this, "Kasa", {4320, 1830, 1935, 255}, QString(), amount, right);
+    for (Label* caption : {Label1, Label5, Label4, Label3, Label2})
+        fitCaption(caption);
 
     Slucajan_Broj =
         makeLabel(this, "Slucajan_Broj", {8520, 120, 375, 255}, QString(), plain, Qt::AlignCenter);
