@@ -13,7 +13,7 @@ class RandomSource;
 
 class DoubleUp {
 public:
-    // The one limit every amount of the game respects; the card table pays
+    // The one limit every amount of the game keeps within; the card table pays
     // in 32-bit arithmetic.
     static constexpr std::int64_t maxAmount = 2'147'483'647;
 
