@@ -35,12 +35,21 @@ constexpr std::array<KeyRow, 6> doubleUpKeys{{
     {4560, "Vrac. na tombel", 1095, "ENTER"},
 }};
 
+Label* addText(QWidget* screen, QRect twips, const char* caption) {
+    auto* label = new Label(screen, twips, QString::fromLatin1(caption), fonts::standard());
+    // The widths were measured for a narrower font. Where ours needs a few
+    // pixels more, the label grows to the right, inside its column, rather
+    // than cut its text.
+    const int needed = label->fontMetrics().horizontalAdvance(label->text());
+    if (needed > label->width())
+        label->resize(needed, label->height());
+    return label;
+}
+
 void addColumn(QWidget* screen, int actionLeft, int keyLeft, const std::array<KeyRow, 6>& rows) {
     for (const KeyRow& row : rows) {
-        new Label(screen, {actionLeft, row.top, row.actionWidth, 255},
-                  QString::fromLatin1(row.action), fonts::standard());
-        new Label(screen, {keyLeft, row.top, keyWidth, 255}, QString::fromLatin1(row.key),
-                  fonts::standard());
+        addText(screen, {actionLeft, row.top, row.actionWidth, 255}, row.action);
+        addText(screen, {keyLeft, row.top, keyWidth, 255}, row.key);
     }
 }
 } // namespace
@@ -51,8 +60,8 @@ Kontrole::Kontrole(ScreenSwitcher& switcher) : Screen(switcher, ScreenId::Contro
     auto* title = new Label(this, {1800, 2580, 2535, 255}, QStringLiteral("KONTROLE"),
                             fonts::sized(8.25, true));
     title->setObjectName(QStringLiteral("Label14"));
-    new Label(this, {1800, 2970, 975, 255}, QStringLiteral("Tombel:"), fonts::standard());
-    new Label(this, {4800, 2970, 975, 255}, QStringLiteral("Veca/manja:"), fonts::standard());
+    addText(this, {1800, 2970, 975, 255}, "Tombel:");
+    addText(this, {4800, 2970, 975, 255}, "Veca/manja:");
     addColumn(this, 1800, 3360, cardTableKeys);
     addColumn(this, 4800, 6240, doubleUpKeys);
 

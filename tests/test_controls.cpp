@@ -36,33 +36,22 @@ public:
     void closeRequested() override { ++otherCalls; }
 };
 
-// Every text as the player sees it: caption, then Left, Top, Width, Height in twips.
+struct Text {
+    const char* caption;
+    QRect twips; // Left, Top, Width, Height
+};
+
+// Every text shown, with where it stands: caption, then Left and Top in twips.
 QStringList shownTexts(const Kontrole& screen) {
     QStringList texts;
-    for (const Label* label : screen.findChildren<Label*>()) {
-        if (label->isHidden())
-            continue;
-        const QRect r = label->geometry();
-        texts << QStringLiteral("%1 @ %2,%3 %4x%5")
-                     .arg(label->caption())
-                     .arg(r.x() * Screen::twipsPerPixel)
-                     .arg(r.y() * Screen::twipsPerPixel)
-                     .arg(r.width() * Screen::twipsPerPixel)
-                     .arg(r.height() * Screen::twipsPerPixel);
-    }
+    for (const Label* label : screen.findChildren<Label*>())
+        if (!label->isHidden())
+            texts << QStringLiteral("%1 @ %2,%3")
+                         .arg(label->caption())
+                         .arg(label->x() * Screen::twipsPerPixel)
+                         .arg(label->y() * Screen::twipsPerPixel);
     texts.sort();
     return texts;
-}
-
-// Twips as the layout gives them, rounded down to whole pixels as the screen places them.
-QString text(const char* caption, int left, int top, int width) {
-    const auto pixels = [](int twips) { return twips / 15 * 15; };
-    return QStringLiteral("%1 @ %2,%3 %4x%5")
-        .arg(QString::fromLatin1(caption))
-        .arg(pixels(left))
-        .arg(pixels(top))
-        .arg(pixels(width))
-        .arg(pixels(255));
 }
 
 void clickUnazad(const Kontrole& screen) {
@@ -81,44 +70,68 @@ private slots:
 };
 
 void ControlsTest::keyHelp() {
-    QStringList expected{
-        text("KONTROLE", 1800, 2580, 2535),
-        text("Tombel:", 1800, 2970, 975),
-        text("Vrti", 1800, 3360, 975),
-        text("Ulog - 50.00", 1800, 3600, 1335),
-        text("Ulog + 50.00", 1800, 3840, 1215),
-        text("Ulog - 1,000.00", 1800, 4080, 1455),
-        text("Ulog + 1,000.00", 1800, 4320, 1455),
-        text("Zadrzi kartu", 1800, 4560, 1215),
-        text("ENTER", 3360, 3360, 855),
-        text("F1", 3360, 3600, 855),
-        text("F2", 3360, 3840, 855),
-        text("F3", 3360, 4080, 855),
-        text("F4", 3360, 4320, 855),
-        text("1,2,3,4,5", 3360, 4560, 855),
-        text("Veca/manja:", 4800, 2970, 975),
-        text("Ulazak", 4800, 3360, 975),
-        text("Veca", 4800, 3600, 975),
-        text("Manja", 4800, 3840, 975),
-        text("Kasiraj pola", 4800, 4080, 1095),
-        text("Kasiraj sve", 4800, 4320, 1095),
-        text("Vrac. na tombel", 4800, 4560, 1095),
-        text("Insert", 6240, 3360, 855),
-        text("Page Up", 6240, 3600, 855),
-        text("Page Down", 6240, 3840, 855),
-        text("Delete", 6240, 4080, 855),
-        text("End", 6240, 4320, 855),
-        text("ENTER", 6240, 4560, 855),
-        text("unazad", 3120, 5160, 2895),
+    const Text layout[] = {
+        {"KONTROLE", {1800, 2580, 2535, 255}},
+        {"Tombel:", {1800, 2970, 975, 255}},
+        {"Vrti", {1800, 3360, 975, 255}},
+        {"Ulog - 50.00", {1800, 3600, 1335, 255}},
+        {"Ulog + 50.00", {1800, 3840, 1215, 255}},
+        {"Ulog - 1,000.00", {1800, 4080, 1455, 255}},
+        {"Ulog + 1,000.00", {1800, 4320, 1455, 255}},
+        {"Zadrzi kartu", {1800, 4560, 1215, 255}},
+        {"ENTER", {3360, 3360, 855, 255}},
+        {"F1", {3360, 3600, 855, 255}},
+        {"F2", {3360, 3840, 855, 255}},
+        {"F3", {3360, 4080, 855, 255}},
+        {"F4", {3360, 4320, 855, 255}},
+        {"1,2,3,4,5", {3360, 4560, 855, 255}},
+        {"Veca/manja:", {4800, 2970, 975, 255}},
+        {"Ulazak", {4800, 3360, 975, 255}},
+        {"Veca", {4800, 3600, 975, 255}},
+        {"Manja", {4800, 3840, 975, 255}},
+        {"Kasiraj pola", {4800, 4080, 1095, 255}},
+        {"Kasiraj sve", {4800, 4320, 1095, 255}},
+        {"Vrac. na tombel", {4800, 4560, 1095, 255}},
+        {"Insert", {6240, 3360, 855, 255}},
+        {"Page Up", {6240, 3600, 855, 255}},
+        {"Page Down", {6240, 3840, 855, 255}},
+        {"Delete", {6240, 4080, 855, 255}},
+        {"End", {6240, 4320, 855, 255}},
+        {"ENTER", {6240, 4560, 855, 255}},
+        {"unazad", {3120, 5160, 2895, 255}},
     };
+    QStringList expected;
+    for (const Text& text : layout)
+        expected << QStringLiteral("%1 @ %2,%3")
+                        .arg(QString::fromLatin1(text.caption))
+                        .arg(text.twips.x())
+                        .arg(text.twips.y());
     expected.sort();
+
+    RecordingSwitcher switcher;
+    Kontrole screen(switcher);
+    // Each label has its given size, wider only where its text needs more
+    // room, and never so wide that it reaches the rule beside it.
+    for (const Label* label : screen.findChildren<Label*>()) {
+        const auto given = std::find_if(std::begin(layout), std::end(layout), [&](const Text& t) {
+            return label->caption() == QLatin1String(t.caption) &&
+                   label->pos() == Screen::toPixels(t.twips).topLeft();
+        });
+        QVERIFY2(given != std::end(layout), qPrintable(label->caption()));
+        const QRect pixels = Screen::toPixels(given->twips);
+        const int needed = label->fontMetrics().horizontalAdvance(label->caption());
+        QCOMPARE(label->height(), pixels.height());
+        QCOMPARE(label->width(), std::max(pixels.width(), needed));
+        if (label->width() > pixels.width()) {
+            const int rule = label->x() < 4560 / 15 ? 3240 / 15 : 6120 / 15;
+            QVERIFY(label->geometry().right() < rule);
+        }
+    }
 
     // The same texts whatever the settings hold, and on every visit.
     const QByteArray files[] = {settingsBytes(Settings::defaults()),
                                 settingsBytes({"Ana", "3", "6", "ENTER"}), QByteArray()};
     TempProgramFolder folder;
-    RecordingSwitcher switcher;
-    Kontrole screen(switcher);
     QCOMPARE(shownTexts(screen), expected);
     for (const QByteArray& file : files) {
         QFile::remove(folder.file("config.not"));

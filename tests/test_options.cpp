@@ -81,6 +81,7 @@ class OptionsTest : public QObject {
 private slots:
     void stateAtCreation();
     void layout();
+    void unazadIsDrawnAsAWhiteBox();
     void firstShowingMarks_data();
     void firstShowingMarks();
     void laterShowingKeepsUnrecognisedMarks_data();
@@ -152,6 +153,10 @@ void OptionsTest::layout() {
         const Label* l = label(screen, e.name);
         QCOMPARE(l->caption(), QString::fromLatin1(e.caption));
         QCOMPARE(l->geometry(), Screen::toPixels(e.twips));
+        // No caption is cut, whether its choice is marked or not.
+        QFont bold = l->font();
+        bold.setBold(true);
+        QVERIFY(QFontMetrics(bold).horizontalAdvance(l->caption()) <= l->width());
         QCOMPARE(l->foreColor(),
                  std::uint32_t(QLatin1String(e.name) == "SnimiOpcije" ? 0 : 0xFFFFFF));
     }
@@ -160,6 +165,23 @@ void OptionsTest::layout() {
     QCOMPARE(nameBox(screen)->geometry(), Screen::toPixels(QRect(1800, 3340, 2535, 285)));
     QCOMPARE(nameBox(screen)->palette().color(QPalette::Text), QColor(Qt::black));
     QCOMPARE(nameBox(screen)->palette().color(QPalette::Base), QColor(Qt::white));
+}
+
+void OptionsTest::unazadIsDrawnAsAWhiteBox() {
+    TempProgramFolder folder;
+    RecordingSwitcher switcher;
+    Opcije screen(switcher);
+    const QImage picture = screen.grab().toImage();
+    const QRect box = label(screen, "SnimiOpcije")->geometry();
+    QCOMPARE(QColor(picture.pixel(box.topLeft())), QColor(Qt::black)); // the border
+    QCOMPARE(QColor(picture.pixel(box.topLeft() + QPoint(3, 3))), QColor(Qt::white));
+    QCOMPARE(QColor(picture.pixel(box.bottomRight() - QPoint(3, 3))), QColor(Qt::white));
+    // The black caption stands inside it.
+    int dark = 0;
+    for (int x = box.left() + 2; x < box.right() - 1; ++x)
+        for (int y = box.top() + 2; y < box.bottom() - 1; ++y)
+            dark += qGray(picture.pixel(x, y)) < 64;
+    QVERIFY(dark > 20);
 }
 
 void OptionsTest::firstShowingMarks_data() {
