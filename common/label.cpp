@@ -49,6 +49,8 @@ void Label::setBold(bool bold) {
 void Label::setBoxed() {
     setAutoFillBackground(true);
     setAttribute(Qt::WA_TranslucentBackground, false);
+    // Turning translucency on also turned this on, and it stops the box's fill.
+    setAttribute(Qt::WA_NoSystemBackground, false);
     setFrameShape(QFrame::Box);
     setFrameShadow(QFrame::Plain);
     setLineWidth(1);

@@ -1,8 +1,27 @@
 #pragma once
+// The controls screen: a fixed page of key help for the card table and the
+// double-up screen. It passes config.not through: every showing reads the four
+// fields into hidden copies, and "unazad" writes them back unchanged and
+// returns to the main menu.
+
 #include "common/screen.h"
+
+#include <QString>
 
 class Kontrole : public Screen {
     Q_OBJECT
 public:
     explicit Kontrole(ScreenSwitcher& switcher);
+
+protected:
+    void Form_Activate() override;
+
+private:
+    void SnimiOpcije_Click();
+
+    // The settings copies in file order; nothing on this screen shows or changes them.
+    QString Load001;
+    QString Load002;
+    QString Load003;
+    QString Load004;
 };
