@@ -93,8 +93,8 @@ bool writeSettings(const QString& programFolder, const Settings& settings) {
     QSaveFile file(path);
     const QByteArray bytes = settingsBytes(settings);
     if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size() || !file.commit()) {
-        std::fprintf(stderr, "tombel: cannot write %s: %s\n", qPrintable(QDir::toNativeSeparators(path)),
-                     qPrintable(file.errorString()));
+        std::fprintf(stderr, "tombel: cannot write %s: %s\n",
+                     qPrintable(QDir::toNativeSeparators(path)), qPrintable(file.errorString()));
         return false;
     }
     return true;
