@@ -16,6 +16,14 @@ Label* makeLabel(QWidget* parent, const char* name, QRect twips, const QString& 
     label->setObjectName(QLatin1String(name));
     return label;
 }
+
+// The texts were laid out for a narrower font; a fixed caption that would be
+// clipped gets the room it needs to its right, where nothing else stands.
+void fitCaption(Label* label) {
+    const int needed = label->fontMetrics().horizontalAdvance(label->caption());
+    if (needed > label->width())
+        label->resize(needed, label->height());
+}
 } // namespace
 
 glavniMeni::glavniMeni(ScreenSwitcher& switcher, SveSlike& bank)
@@ -38,6 +46,8 @@ glavniMeni::glavniMeni(ScreenSwitcher& switcher, SveSlike& bank)
     Objasnjenje =
         makeLabel(this, "Objasnjenje", {3600, 3120, 3735, 2295}, QString(), fonts::standard());
     Objasnjenje->setWordWrap(true);
+    for (Label* caption : {Label8, menuNovaigra, menuOpcije, menuKontrole, Otombelu, menuIzlaz})
+        fitCaption(caption);
 
     // The rule under the title, the one above "izlaz" and the one between the
     // items and the explanation.
