@@ -1,5 +1,53 @@
 #include "startup/intrro.h"
 
-Intrro::Intrro(ScreenSwitcher& switcher) : Screen(switcher, ScreenId::Intro) {}
+#include "common/durations.h"
+#include "common/fonts.h"
+#include "common/idletimer.h"
+#include "common/label.h"
 
-void Intrro::Form_Load() {}
+#include <QGuiApplication>
+#include <QScreen>
+
+Intrro::Intrro(ScreenSwitcher& switcher) : Screen(switcher, ScreenId::Intro) {
+    setScreenIcon(QStringLiteral(":/icons/tombel.ico"));
+    const Qt::Alignment centred = Qt::AlignHCenter | Qt::AlignTop;
+    logo = new Label(this, {3570, 2520, 1275, 330}, QStringLiteral("Zorvak"),
+                     fonts::sized(14.25, true), centred);
+    logo->setObjectName(QStringLiteral("logo"));
+    Usluge = new Label(this, {3570, 2835, 1275, 435}, QStringLiteral("STUDIO"),
+                       fonts::sized(15.75, true), centred);
+    Usluge->setObjectName(QStringLiteral("Usluge"));
+    Timer1 = new IdleTimer(
+        durations::introFadeTick, [this] { return Timer1_Timer(); }, this);
+}
+
+void Intrro::Form_Load() {
+    if (const QScreen* desktop = QGuiApplication::primaryScreen()) {
+        const QRect area = desktop->geometry();
+        const double left =
+            area.x() * twipsPerPixel + area.width() * twipsPerPixel / 2.0 - Width() / 2.0;
+        const double top =
+            area.y() * twipsPerPixel + area.height() * twipsPerPixel / 2.0 - Height() / 2.0;
+        Move(static_cast<int>(left), static_cast<int>(top));
+    }
+    fade_.load();
+    showFade();
+    Timer1->wake();
+}
+
+void Intrro::showFade() {
+    logo->setForeColor(fade_.logoColour());
+    Usluge->setForeColor(fade_.uslugeColour());
+}
+
+bool Intrro::Timer1_Timer() {
+    if (fade_.phase() == IntroFade::Phase::Ended)
+        return false;
+    const bool ended = fade_.tick();
+    showFade();
+    if (!ended)
+        return true;
+    switcher().switchTo(ScreenId::MainMenu, this);
+    switcher().unload(ScreenId::Intro);
+    return false;
+}

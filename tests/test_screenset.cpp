@@ -1,0 +1,236 @@
+// The start-up screens inside the real composition root: the intro hands over
+// to the main menu at its own place, the menu lives on while the screens it
+// opens come and go, and every way of ending the program ends it once, saving
+// the menu's settings only where there is a menu.
+
+#include "app/screenset.h"
+#include "common/idletimer.h"
+#include "common/label.h"
+#include "startup/glavnimeni.h"
+#include "startup/intrro.h"
+#include "testsupport.h"
+
+#include <QCoreApplication>
+#include <QPointer>
+#include <QTest>
+
+namespace {
+
+struct Program {
+    TempProgramFolder folder;
+    ScriptedRandom random;
+    int ends = 0;
+    ScreenSet screens{random, [this] { ++ends; }};
+
+    // Starts the program with the intro and holds its real timer, so that the
+    // test steps the fade itself.
+    Intrro& start() {
+        screens.start();
+        Intrro* intro = screens.intro();
+        intro->fadeTimer().stop();
+        return *intro;
+    }
+
+    static void tick(Intrro& intro, int ticks) {
+        for (int step = 0; step < ticks; ++step)
+            intro.Timer1_Timer();
+    }
+
+    glavniMeni& startToMenu() {
+        Intrro& intro = start();
+        tick(intro, 256);
+        settle();
+        return *screens.mainMenu();
+    }
+
+    // Lets closed screens go, as the event loop would.
+    static void settle() { QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete); }
+
+    static void click(Screen& screen, const char* label) {
+        QTest::mouseClick(screen.findChild<Label*>(QLatin1String(label)), Qt::LeftButton);
+    }
+
+    QStringList shown() const {
+        QStringList names;
+        const std::pair<ScreenId, const char*> all[] = {
+            {ScreenId::Intro, "Intro"},         {ScreenId::MainMenu, "MainMenu"},
+            {ScreenId::CardTable, "CardTable"}, {ScreenId::DoubleUp, "DoubleUp"},
+            {ScreenId::Options, "Options"},     {ScreenId::Controls, "Controls"}};
+        for (const auto& [id, name] : all)
+            if (Screen* screen = screens.existing(id); screen && screen->isVisible())
+                names << QLatin1String(name);
+        return names;
+    }
+};
+
+} // namespace
+
+class ScreenSetTest : public QObject {
+    Q_OBJECT
+private slots:
+    void startShowsOnlyTheIntro();
+    void introHandsOverAtItsPlaceOnTheLastTick();
+    void cardTableIsCreatedAfreshOnEveryGame();
+    void optionsAndControlsAreHiddenAndShownAgain_data();
+    void optionsAndControlsAreHiddenAndShownAgain();
+    void frameCloseSavesTheMenuCopiesAndEnds_data();
+    void frameCloseSavesTheMenuCopiesAndEnds();
+    void closingTheIntroEndsWithoutWriting();
+    void izlazSavesAndEnds();
+};
+
+void ScreenSetTest::startShowsOnlyTheIntro() {
+    Program program;
+    program.start();
+    QCOMPARE(program.shown(), QStringList{"Intro"});
+    for (ScreenId id : {ScreenId::MainMenu, ScreenId::CardTable, ScreenId::DoubleUp,
+                        ScreenId::Options, ScreenId::Controls})
+        QVERIFY(!program.screens.existing(id));
+    // The settings file is first touched by the menu, after the fade.
+    QVERIFY(!program.folder.exists(QStringLiteral("config.not")));
+}
+
+void ScreenSetTest::introHandsOverAtItsPlaceOnTheLastTick() {
+    Program program;
+    Intrro& intro = program.start();
+    QPointer<Intrro> watch(&intro);
+    // The player drags the intro during the fade.
+    program.tick(intro, 100);
+    intro.Move(1500, 2250);
+    const QPoint place = intro.position();
+    program.tick(intro, 155);
+    QVERIFY(!program.screens.mainMenu());
+    QVERIFY(!program.folder.exists(QStringLiteral("config.not")));
+
+    program.tick(intro, 1);
+    glavniMeni* menu = program.screens.mainMenu();
+    QVERIFY(menu);
+    QCOMPARE(menu->position(), place);
+    QCOMPARE(program.shown(), QStringList{"MainMenu"});
+    QVERIFY(!program.screens.intro());
+    QCOMPARE(program.folder.read(QStringLiteral("config.not")),
+             settingsBytes(Settings::defaults()));
+    program.settle();
+    QVERIFY(watch.isNull());
+    QCOMPARE(program.ends, 0);
+}
+
+void ScreenSetTest::cardTableIsCreatedAfreshOnEveryGame() {
+    Program program;
+    glavniMeni& menu = program.startToMenu();
+    menu.Move(3000, 1500);
+
+    program.click(menu, "menuNovaigra");
+    QPointer<Screen> firstTable = program.screens.existing(ScreenId::CardTable);
+    QVERIFY(firstTable);
+    QCOMPARE(program.shown(), QStringList{"CardTable"});
+    QCOMPARE(firstTable->position(), menu.position());
+
+    // "kraj igre": the table places the menu at its own position, shows it
+    // and closes itself.
+    firstTable->Move(4500, 3000);
+    program.screens.switchTo(ScreenId::MainMenu, firstTable);
+    program.screens.unload(ScreenId::CardTable);
+    program.settle();
+    QVERIFY(firstTable.isNull());
+    QCOMPARE(program.screens.mainMenu(), &menu);
+    QCOMPARE(menu.position(), QPoint(4500, 3000));
+    QCOMPARE(program.shown(), QStringList{"MainMenu"});
+
+    program.click(menu, "menuNovaigra");
+    QVERIFY(program.screens.existing(ScreenId::CardTable));
+    QCOMPARE(program.shown(), QStringList{"CardTable"});
+    QCOMPARE(program.screens.mainMenu(), &menu);
+}
+
+void ScreenSetTest::optionsAndControlsAreHiddenAndShownAgain_data() {
+    QTest::addColumn<QString>("item");
+    QTest::addColumn<int>("target");
+    QTest::addColumn<QString>("shownName");
+    QTest::newRow("opcije") << "menuOpcije" << int(ScreenId::Options) << "Options";
+    QTest::newRow("kontrole") << "menuKontrole" << int(ScreenId::Controls) << "Controls";
+}
+
+void ScreenSetTest::optionsAndControlsAreHiddenAndShownAgain() {
+    QFETCH(QString, item);
+    QFETCH(int, target);
+    QFETCH(QString, shownName);
+    const auto id = static_cast<ScreenId>(target);
+    Program program;
+    glavniMeni& menu = program.startToMenu();
+    const QPoint menuPlace = menu.position();
+
+    program.click(menu, qPrintable(item));
+    Screen* screen = program.screens.existing(id);
+    QVERIFY(screen);
+    QCOMPARE(program.shown(), QStringList{shownName});
+    QCOMPARE(screen->position(), menuPlace);
+
+    // "unazad" after the player dragged the screen: the menu is shown where
+    // it was, not placed, and the screen only hides.
+    screen->Move(menuPlace + QPoint(1500, 1500));
+    program.screens.switchTo(ScreenId::MainMenu, nullptr);
+    screen->Hide();
+    QCOMPARE(program.shown(), QStringList{"MainMenu"});
+    QCOMPARE(menu.position(), menuPlace);
+
+    program.click(menu, qPrintable(item));
+    QCOMPARE(program.screens.existing(id), screen);
+    QCOMPARE(program.shown(), QStringList{shownName});
+    QCOMPARE(screen->position(), menuPlace);
+}
+
+void ScreenSetTest::frameCloseSavesTheMenuCopiesAndEnds_data() {
+    QTest::addColumn<QString>("from"); // the screen whose frame is closed
+    QTest::newRow("main menu") << "menu";
+    QTest::newRow("options, menu hidden") << "options";
+    QTest::newRow("card table, menu hidden") << "table";
+}
+
+void ScreenSetTest::frameCloseSavesTheMenuCopiesAndEnds() {
+    QFETCH(QString, from);
+    Program program;
+    const QByteArray loaded = settingsBytes({"Ana", "3", "2", "o"});
+    program.folder.write(QStringLiteral("config.not"), loaded);
+    glavniMeni& menu = program.startToMenu();
+    Screen* closing = &menu;
+    if (from == QLatin1String("options")) {
+        program.click(menu, "menuOpcije");
+        closing = program.screens.existing(ScreenId::Options);
+    } else if (from == QLatin1String("table")) {
+        program.click(menu, "menuNovaigra");
+        closing = program.screens.existing(ScreenId::CardTable);
+    }
+    // The file changed behind the menu's back: what is saved is its copies.
+    program.folder.write(QStringLiteral("config.not"), settingsBytes(Settings::defaults()));
+
+    closing->close();
+    QCOMPARE(program.ends, 1);
+    QCOMPARE(program.folder.read(QStringLiteral("config.not")), loaded);
+    QVERIFY(program.shown().isEmpty());
+}
+
+void ScreenSetTest::closingTheIntroEndsWithoutWriting() {
+    Program program;
+    Intrro& intro = program.start();
+    program.tick(intro, 40);
+    intro.close();
+    QCOMPARE(program.ends, 1);
+    QVERIFY(program.shown().isEmpty());
+    QVERIFY(!program.screens.mainMenu());
+    QVERIFY(!program.folder.exists(QStringLiteral("config.not")));
+}
+
+void ScreenSetTest::izlazSavesAndEnds() {
+    Program program;
+    glavniMeni& menu = program.startToMenu();
+    QVERIFY(QFile::remove(program.folder.file(QStringLiteral("config.not"))));
+    program.click(menu, "menuIzlaz");
+    QCOMPARE(program.ends, 1);
+    QCOMPARE(program.folder.read(QStringLiteral("config.not")),
+             settingsBytes(Settings::defaults()));
+    QVERIFY(program.shown().isEmpty());
+}
+
+QTEST_MAIN(ScreenSetTest)
+#include "test_screenset.moc"
