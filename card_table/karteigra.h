@@ -40,9 +40,10 @@ public:
 
     const HandCycle& hand() const { return hand_; }
     const QString& playerName() const { return playerName_; }
-    const IdleTimer& Timer1() const { return meterTimer_; }
-    const IdleTimer& Brojac() const { return drawTimer_; }
-    const IdleTimer& ZaNoveKarte() const { return paintTimer_; }
+    // The timers, so tests can step time with fire().
+    IdleTimer& Timer1() { return meterTimer_; }
+    IdleTimer& Brojac() { return drawTimer_; }
+    IdleTimer& ZaNoveKarte() { return paintTimer_; }
 
 protected:
     void keyPressEvent(QKeyEvent* event) override;
