@@ -24,20 +24,36 @@ ScreenSet::~ScreenSet() {
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
 }
 
-std::unique_ptr<Screen>& ScreenSet::slot(ScreenId id) { return screens_[static_cast<int>(id)]; }
+std::unique_ptr<Screen>& ScreenSet::slot(ScreenId id) {
+    return screens_[static_cast<int>(id)];
+}
 
-Screen* ScreenSet::existing(ScreenId id) const { return screens_[static_cast<int>(id)].get(); }
+Screen* ScreenSet::existing(ScreenId id) const {
+    return screens_[static_cast<int>(id)].get();
+}
 
 template <typename T> static T* existingAs(const ScreenSet& set, ScreenId id) {
     return static_cast<T*>(set.existing(id));
 }
 
-Intrro* ScreenSet::intro() const { return existingAs<Intrro>(*this, ScreenId::Intro); }
-glavniMeni* ScreenSet::mainMenu() const { return existingAs<glavniMeni>(*this, ScreenId::MainMenu); }
-KarteIgra* ScreenSet::cardTable() const { return existingAs<KarteIgra>(*this, ScreenId::CardTable); }
-VecaManja* ScreenSet::doubleUp() const { return existingAs<VecaManja>(*this, ScreenId::DoubleUp); }
-Opcije* ScreenSet::options() const { return existingAs<Opcije>(*this, ScreenId::Options); }
-Kontrole* ScreenSet::controls() const { return existingAs<Kontrole>(*this, ScreenId::Controls); }
+Intrro* ScreenSet::intro() const {
+    return existingAs<Intrro>(*this, ScreenId::Intro);
+}
+glavniMeni* ScreenSet::mainMenu() const {
+    return existingAs<glavniMeni>(*this, ScreenId::MainMenu);
+}
+KarteIgra* ScreenSet::cardTable() const {
+    return existingAs<KarteIgra>(*this, ScreenId::CardTable);
+}
+VecaManja* ScreenSet::doubleUp() const {
+    return existingAs<VecaManja>(*this, ScreenId::DoubleUp);
+}
+Opcije* ScreenSet::options() const {
+    return existingAs<Opcije>(*this, ScreenId::Options);
+}
+Kontrole* ScreenSet::controls() const {
+    return existingAs<Kontrole>(*this, ScreenId::Controls);
+}
 
 Screen& ScreenSet::touch(ScreenId id) {
     std::unique_ptr<Screen>& screen = slot(id);
@@ -73,7 +89,9 @@ Screen& ScreenSet::touch(ScreenId id) {
     return *screen;
 }
 
-void ScreenSet::start() { touch(ScreenId::Intro).Show(); }
+void ScreenSet::start() {
+    touch(ScreenId::Intro).Show();
+}
 
 void ScreenSet::switchTo(ScreenId target, const Screen* positionFrom) {
     Screen& screen = touch(target);

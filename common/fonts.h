@@ -8,5 +8,7 @@
 
 namespace fonts {
 QFont sized(double points, bool bold = false);
-inline QFont standard() { return sized(8.25); } // a label without a font of its own
+inline QFont standard() {
+    return sized(8.25);
+} // a label without a font of its own
 } // namespace fonts

@@ -2,6 +2,8 @@
 
 IdleTimer::IdleTimer(int intervalMs, std::function<bool()> tick, QObject* parent)
     : QObject(parent), tick_(std::move(tick)) {
+    // A child, so whoever stops every timer of a closing screen finds this one too.
+    timer_.setParent(this);
     timer_.setInterval(intervalMs);
     timer_.setTimerType(Qt::PreciseTimer);
     connect(&timer_, &QTimer::timeout, this, &IdleTimer::fire);
@@ -12,7 +14,9 @@ void IdleTimer::wake() {
         timer_.start();
 }
 
-void IdleTimer::stop() { timer_.stop(); }
+void IdleTimer::stop() {
+    timer_.stop();
+}
 
 void IdleTimer::fire() {
     if (!tick_())

@@ -8,7 +8,9 @@
 #include <QImageReader>
 
 namespace {
-int holderIndex(CardColour colour) { return static_cast<int>(colour) - 1; }
+int holderIndex(CardColour colour) {
+    return static_cast<int>(colour) - 1;
+}
 
 // Generous for any photo a player would use, far below what would stall the
 // program or exhaust memory.
@@ -34,7 +36,9 @@ const QPixmap& SveSlike::picture(Picture which) const {
     return builtInPicture(QStringLiteral(":/pictures/Unazad.jpg"));
 }
 
-const QPixmap& SveSlike::holder(CardColour colour) const { return holders_[holderIndex(colour)]; }
+const QPixmap& SveSlike::holder(CardColour colour) const {
+    return holders_[holderIndex(colour)];
+}
 
 void SveSlike::setHolder(CardColour colour, const QPixmap& picture) {
     holders_[holderIndex(colour)] = picture;
@@ -78,7 +82,8 @@ void applyTheme(SveSlike& bank, const QString& themeNumber, const QString& progr
     if (theme == 6.0) {
         const QDir folder(QDir(programFolder).filePath(QStringLiteral("Grafika")));
         for (int picture = 1; picture <= 4; ++picture) {
-            const QString name = QStringLiteral("temaKorisnicki%1.jpg").arg(picture, 2, 10, QChar(u'0'));
+            const QString name =
+                QStringLiteral("temaKorisnicki%1.jpg").arg(picture, 2, 10, QChar(u'0'));
             if (auto loaded = loadUserPicture(folder.filePath(name)))
                 bank.setHolder(holderOfThemePicture(picture), *loaded);
         }

@@ -64,7 +64,8 @@ void Label::mousePressEvent(QMouseEvent* event) {
 }
 
 void Label::mouseReleaseEvent(QMouseEvent* event) {
-    const bool click = pressed_ && event->button() == Qt::LeftButton && rect().contains(event->position().toPoint());
+    const bool click = pressed_ && event->button() == Qt::LeftButton &&
+                       rect().contains(event->position().toPoint());
     pressed_ = false;
     event->accept();
     if (click)

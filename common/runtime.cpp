@@ -26,36 +26,38 @@ std::optional<double> regionalNumber(const QString& text) {
 double pointNumber(const QString& text) {
     qsizetype i = 0;
     const qsizetype n = text.size();
+    const auto isAsciiDigit = [&](qsizetype at) {
+        return at < n && text[at] >= u'0' && text[at] <= u'9';
+    };
+    const auto isSign = [&](qsizetype at) {
+        return at < n && (text[at] == u'-' || text[at] == u'+');
+    };
+    // Copies the run of digits starting at `at` into `out`; returns how many.
+    const auto takeDigits = [&](qsizetype& at, QString& out) {
+        const qsizetype from = at;
+        while (isAsciiDigit(at))
+            out += text[at++];
+        return at - from;
+    };
+
     while (i < n && (text[i] == u' ' || text[i] == u'\t'))
         ++i;
     QString number;
-    if (i < n && (text[i] == u'-' || text[i] == u'+'))
+    if (isSign(i))
         number += text[i++];
-    bool digits = false;
-    while (i < n && text[i].isDigit() && text[i].unicode() < 128) {
-        number += text[i++];
-        digits = true;
-    }
+    qsizetype digits = takeDigits(i, number);
     if (i < n && text[i] == u'.') {
         number += text[i++];
-        while (i < n && text[i].isDigit() && text[i].unicode() < 128) {
-            number += text[i++];
-            digits = true;
-        }
+        digits += takeDigits(i, number);
     }
-    if (!digits)
+    if (digits == 0)
         return 0.0;
     if (i < n && (text[i] == u'e' || text[i] == u'E')) {
         QString exponent = QStringLiteral("e");
         qsizetype j = i + 1;
-        if (j < n && (text[j] == u'-' || text[j] == u'+'))
+        if (isSign(j))
             exponent += text[j++];
-        bool expDigits = false;
-        while (j < n && text[j].isDigit() && text[j].unicode() < 128) {
-            exponent += text[j++];
-            expDigits = true;
-        }
-        if (expDigits)
+        if (takeDigits(j, exponent) > 0)
             number += exponent;
     }
     bool ok = false;
@@ -63,7 +65,9 @@ double pointNumber(const QString& text) {
     return ok && std::isfinite(value) ? value : 0.0;
 }
 
-QString numberText(std::int64_t value) { return QString::number(value); }
+QString numberText(std::int64_t value) {
+    return QString::number(value);
+}
 
 QString numberText(double value) {
     if (std::isfinite(value) && value == std::floor(value) && std::fabs(value) < 1e15)
@@ -71,7 +75,9 @@ QString numberText(double value) {
     return QString::number(value, 'g', 15);
 }
 
-double roundHalfEven(double value) { return std::nearbyint(value); }
+double roundHalfEven(double value) {
+    return std::nearbyint(value);
+}
 
 template <typename Int> static std::optional<Int> roundTo(double value) {
     if (!std::isfinite(value))
@@ -83,12 +89,20 @@ template <typename Int> static std::optional<Int> roundTo(double value) {
     return static_cast<Int>(rounded);
 }
 
-std::optional<std::int16_t> roundToInt16(double value) { return roundTo<std::int16_t>(value); }
-std::optional<std::int32_t> roundToInt32(double value) { return roundTo<std::int32_t>(value); }
+std::optional<std::int16_t> roundToInt16(double value) {
+    return roundTo<std::int16_t>(value);
+}
+std::optional<std::int32_t> roundToInt32(double value) {
+    return roundTo<std::int32_t>(value);
+}
 
-double floorValue(double value) { return std::floor(value); }
+double floorValue(double value) {
+    return std::floor(value);
+}
 
-QString moneyFormat(std::int64_t amount) { return moneyFormat(amount, QLocale()); }
+QString moneyFormat(std::int64_t amount) {
+    return moneyFormat(amount, QLocale());
+}
 
 QString moneyFormat(std::int64_t amount, const QLocale& locale) {
     // Built by hand: QLocale::toString() leaves out the grouping under the C
@@ -111,7 +125,9 @@ QString moneyFormat(std::int64_t amount, const QLocale& locale) {
 }
 
 std::uint32_t rgb(int red, int green, int blue) {
-    const auto part = [](int v) { return static_cast<std::uint32_t>(v < 0 ? 0 : v > 255 ? 255 : v); };
+    const auto part = [](int v) {
+        return static_cast<std::uint32_t>(v < 0 ? 0 : v > 255 ? 255 : v);
+    };
     return part(red) + 256u * part(green) + 65536u * part(blue);
 }
 
@@ -126,6 +142,8 @@ QString programFolder() {
     return QCoreApplication::applicationDirPath();
 }
 
-void setProgramFolder(const QString& folder) { folderOverride() = folder; }
+void setProgramFolder(const QString& folder) {
+    folderOverride() = folder;
+}
 
 } // namespace runtime

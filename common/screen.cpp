@@ -10,7 +10,31 @@ QRect Screen::toPixels(QRect twips) {
             toPixels(twips.height())};
 }
 
+namespace {
+const char* screenName(ScreenId id) {
+    switch (id) {
+    case ScreenId::Intro:
+        return "Intrro";
+    case ScreenId::MainMenu:
+        return "glavniMeni";
+    case ScreenId::CardTable:
+        return "KarteIgra";
+    case ScreenId::DoubleUp:
+        return "VecaManja";
+    case ScreenId::Options:
+        return "Opcije";
+    case ScreenId::Controls:
+        break;
+    }
+    return "Kontrole";
+}
+} // namespace
+
 Screen::Screen(ScreenSwitcher& switcher, ScreenId id) : switcher_(switcher), id_(id) {
+    // Every window is titled "Tombel"; the name tells them apart for tools
+    // and for the window system's session handling.
+    setObjectName(QString::fromLatin1(screenName(id)));
+    setWindowRole(objectName());
     setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                    Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint);
     setWindowTitle(QStringLiteral("Tombel"));
@@ -23,12 +47,22 @@ Screen::Screen(ScreenSwitcher& switcher, ScreenId id) : switcher_(switcher), id_
     setScreenIcon(QStringLiteral(":/icons/screen.ico"));
 }
 
-int Screen::Left() const { return frameGeometry().x() * twipsPerPixel; }
-int Screen::Top() const { return frameGeometry().y() * twipsPerPixel; }
-int Screen::Width() const { return frameGeometry().width() * twipsPerPixel; }
-int Screen::Height() const { return frameGeometry().height() * twipsPerPixel; }
+int Screen::Left() const {
+    return frameGeometry().x() * twipsPerPixel;
+}
+int Screen::Top() const {
+    return frameGeometry().y() * twipsPerPixel;
+}
+int Screen::Width() const {
+    return frameGeometry().width() * twipsPerPixel;
+}
+int Screen::Height() const {
+    return frameGeometry().height() * twipsPerPixel;
+}
 
-void Screen::Move(int left, int top) { move(toPixels(left), toPixels(top)); }
+void Screen::Move(int left, int top) {
+    move(toPixels(left), toPixels(top));
+}
 
 void Screen::Show() {
     show();
@@ -37,7 +71,9 @@ void Screen::Show() {
     Form_Activate();
 }
 
-void Screen::Hide() { hide(); }
+void Screen::Hide() {
+    hide();
+}
 
 void Screen::setBackgroundPicture(const QString& resourcePath) {
     background_ = builtInPicture(resourcePath);

@@ -1,16 +1,69 @@
 #pragma once
-#include "common/screen.h"
+// VecaManja, the double-up screen: the card table's pending win gambled
+// higher or lower with Page Up and Page Down, cashed in half with Delete or
+// whole with End, and carried back into the card table's credit with Enter.
+// The gamble's rules live in DoubleUp; this screen turns keys and ticks into
+// its calls and draws the result.
 
-class SveSlike;
+#include "common/idletimer.h"
+#include "common/imagebank.h"
+#include "common/screen.h"
+#include "double_up/doubleup.h"
+
+#include <QTimer>
+
+class Label;
+class QLabel;
 class RandomSource;
 
 class VecaManja : public Screen {
     Q_OBJECT
 public:
     VecaManja(ScreenSwitcher& switcher, SveSlike& bank, RandomSource& random);
+
+    // Takes the card table's position, win, credit and player name, and
+    // draws the first outcome.
     void Form_Load(const DoubleUpEntry& entry);
 
+    // A key press, as a Qt::Key. Every press counts, key repeat included.
+    void Form_KeyDown(int key);
+
+    // The display tick: the red X when nothing is at stake, and the three
+    // amounts. Every change wakes it, so it never asks for another tick.
+    bool Timer1_Timer();
+
+    // The end of the pause after a right guess.
+    void Vracanje_Upitnika_Timer();
+
+    const DoubleUp& game() const { return game_; }
+    // The picture on show, as the image bank names it.
+    SveSlike::Picture shownPicture() const { return shownPicture_; }
+    IdleTimer& Timer1() { return displayTimer_; }
+    const QTimer& Vracanje_Upitnika() const { return pauseTimer_; }
+
+protected:
+    void keyPressEvent(QKeyEvent* event) override;
+
 private:
+    void showCard();
+    void guess(DoubleUp::Guess guess);
+
     SveSlike& bank_;
-    RandomSource& random_;
+    DoubleUp game_;
+    IdleTimer displayTimer_;
+    QTimer pauseTimer_;
+    SveSlike::Picture shownPicture_ = SveSlike::Picture::VecaManja;
+
+    Label* Label1 = nullptr;
+    Label* Ime = nullptr;
+    Label* Label5 = nullptr;
+    Label* pogodjenihKarata = nullptr;
+    Label* Label4 = nullptr;
+    Label* ukupanDobitakreal = nullptr;
+    Label* Label3 = nullptr;
+    Label* realDobitak = nullptr;
+    Label* Label2 = nullptr;
+    Label* Kasa = nullptr;
+    Label* Slucajan_Broj = nullptr;
+    QLabel* Karta1 = nullptr;
 };

@@ -3,6 +3,7 @@
 #include <QDir>
 #include <QFile>
 #include <QSaveFile>
+#include <QStringDecoder>
 
 #include <algorithm>
 #include <cstdio>
@@ -30,12 +31,19 @@ QByteArray settingsBytes(const Settings& settings) {
 }
 
 namespace {
+// Unlike QString::fromUtf8, keeps a byte-order mark at the start of a value,
+// so every value reads back exactly as it was written.
+QString decodeUtf8(QByteArrayView bytes) {
+    QStringDecoder decoder(QStringConverter::Utf8, QStringConverter::Flag::ConvertInitialBom);
+    return decoder.decode(bytes);
+}
+
 QString fieldOfLine(QByteArrayView line) {
     const qsizetype first = line.indexOf('"');
     const qsizetype last = line.lastIndexOf('"');
     if (first < 0 || last == first)
-        return QString::fromUtf8(line);
-    return QString::fromUtf8(line.sliced(first + 1, last - first - 1));
+        return decodeUtf8(line);
+    return decodeUtf8(line.sliced(first + 1, last - first - 1));
 }
 } // namespace
 
@@ -93,8 +101,8 @@ bool writeSettings(const QString& programFolder, const Settings& settings) {
     QSaveFile file(path);
     const QByteArray bytes = settingsBytes(settings);
     if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size() || !file.commit()) {
-        std::fprintf(stderr, "tombel: cannot write %s: %s\n", qPrintable(QDir::toNativeSeparators(path)),
-                     qPrintable(file.errorString()));
+        std::fprintf(stderr, "tombel: cannot write %s: %s\n",
+                     qPrintable(QDir::toNativeSeparators(path)), qPrintable(file.errorString()));
         return false;
     }
     return true;

@@ -32,20 +32,34 @@ void RuntimeTest::regionalReading_data() {
     QTest::addColumn<QString>("text");
     QTest::addColumn<bool>("ok");
     QTest::addColumn<double>("value");
-    QTest::newRow("en whole") << "en_US" << "2000" << true << 2000.0;
-    QTest::newRow("en leading zero") << "en_US" << "01" << true << 1.0;
-    QTest::newRow("en blanks") << "en_US" << " 6 " << true << 6.0;
-    QTest::newRow("en decimal") << "en_US" << "1.5" << true << 1.5;
-    QTest::newRow("en grouped") << "en_US" << "2,000" << true << 2000.0;
-    QTest::newRow("en negative") << "en_US" << "-3" << true << -3.0;
-    QTest::newRow("en word") << "en_US" << "Poker" << false << 0.0;
-    QTest::newRow("en empty") << "en_US" << "" << false << 0.0;
-    QTest::newRow("en trailing junk") << "en_US" << "3x" << false << 0.0;
-    QTest::newRow("C decimal") << "C" << "1.5" << true << 1.5;
-    QTest::newRow("de decimal comma") << "de_DE" << "1,5" << true << 1.5;
-    QTest::newRow("de grouped") << "de_DE" << "2.000" << true << 2000.0;
-    QTest::newRow("de whole") << "de_DE" << "6" << true << 6.0;
-    QTest::newRow("de word") << "de_DE" << "sechs" << false << 0.0;
+    QTest::newRow("en whole") << "en_US"
+                              << "2000" << true << 2000.0;
+    QTest::newRow("en leading zero") << "en_US"
+                                     << "01" << true << 1.0;
+    QTest::newRow("en blanks") << "en_US"
+                               << " 6 " << true << 6.0;
+    QTest::newRow("en decimal") << "en_US"
+                                << "1.5" << true << 1.5;
+    QTest::newRow("en grouped") << "en_US"
+                                << "2,000" << true << 2000.0;
+    QTest::newRow("en negative") << "en_US"
+                                 << "-3" << true << -3.0;
+    QTest::newRow("en word") << "en_US"
+                             << "Poker" << false << 0.0;
+    QTest::newRow("en empty") << "en_US"
+                              << "" << false << 0.0;
+    QTest::newRow("en trailing junk") << "en_US"
+                                      << "3x" << false << 0.0;
+    QTest::newRow("C decimal") << "C"
+                               << "1.5" << true << 1.5;
+    QTest::newRow("de decimal comma") << "de_DE"
+                                      << "1,5" << true << 1.5;
+    QTest::newRow("de grouped") << "de_DE"
+                                << "2.000" << true << 2000.0;
+    QTest::newRow("de whole") << "de_DE"
+                              << "6" << true << 6.0;
+    QTest::newRow("de word") << "de_DE"
+                             << "sechs" << false << 0.0;
 }
 
 void RuntimeTest::regionalReading() {

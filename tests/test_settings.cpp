@@ -11,8 +11,14 @@
 #include <QTest>
 
 namespace {
-const QByteArray defaultFile = QByteArray::fromHex(
-    "224967726163203122" "0D0A" "223122" "0D0A" "223122" "0D0A" "227822" "0D0A");
+const QByteArray defaultFile = QByteArray::fromHex("224967726163203122"
+                                                   "0D0A"
+                                                   "223122"
+                                                   "0D0A"
+                                                   "223122"
+                                                   "0D0A"
+                                                   "227822"
+                                                   "0D0A");
 }
 
 class SettingsTest : public QObject {
@@ -63,8 +69,8 @@ void SettingsTest::readingLines_data() {
                              << QStringList{"a", "b", "c", "d"};
     QTest::newRow("CR only") << QByteArray("\"a\"\r\"b\"\r\"c\"\r\"d\"\r")
                              << QStringList{"a", "b", "c", "d"};
-    QTest::newRow("no final line end") << QByteArray("\"a\"\r\n\"b\"\r\n\"c\"\r\n\"d\"")
-                                       << QStringList{"a", "b", "c", "d"};
+    QTest::newRow("no final line end")
+        << QByteArray("\"a\"\r\n\"b\"\r\n\"c\"\r\n\"d\"") << QStringList{"a", "b", "c", "d"};
     QTest::newRow("three lines") << QByteArray("\"a\"\r\n\"b\"\r\n\"c\"\r\n")
                                  << QStringList{"a", "b", "c", missing};
     QTest::newRow("unquoted") << QByteArray("Ana\r\n2\r\n\"3\"\r\nx\r\n")
@@ -73,12 +79,13 @@ void SettingsTest::readingLines_data() {
                                << QStringList{"\"Ana", "2", "3", "x"};
     QTest::newRow("text after quote") << QByteArray("\"Ana\" junk\r\n\"2\"\r\n\"3\"\r\n\"x\"\r\n")
                                       << QStringList{"Ana", "2", "3", "x"};
-    QTest::newRow("empty lines are fields") << QByteArray("\r\n\r\n\"3\"\r\n\"x\"\r\n")
-                                            << QStringList{"", "", "3", "x"};
-    QTest::newRow("byte-order mark") << QByteArray("\xEF\xBB\xBF\"a\"\r\n\"b\"\r\n\"c\"\r\n\"d\"\r\n")
-                                     << QStringList{"a", "b", "c", "d"};
-    QTest::newRow("lines after the fourth") << QByteArray("\"a\"\n\"b\"\n\"c\"\n\"d\"\n\"e\"\n")
-                                            << QStringList{"a", "b", "c", "d"};
+    QTest::newRow("empty lines are fields")
+        << QByteArray("\r\n\r\n\"3\"\r\n\"x\"\r\n") << QStringList{"", "", "3", "x"};
+    QTest::newRow("byte-order mark")
+        << QByteArray("\xEF\xBB\xBF\"a\"\r\n\"b\"\r\n\"c\"\r\n\"d\"\r\n")
+        << QStringList{"a", "b", "c", "d"};
+    QTest::newRow("lines after the fourth")
+        << QByteArray("\"a\"\n\"b\"\n\"c\"\n\"d\"\n\"e\"\n") << QStringList{"a", "b", "c", "d"};
     QTest::newRow("empty file") << QByteArray() << QStringList{missing, missing, missing, missing};
     QTest::newRow("NUL bytes") << QByteArray("\"a\0b\"\n\"1\"\n\"1\"\n\"x\"\n", 17)
                                << QStringList{QString::fromUtf8("a\0b", 3), "1", "1", "x"};
@@ -105,9 +112,8 @@ void SettingsTest::menuLoad_data() {
     QTest::addColumn<QByteArray>("after"); // empty: unchanged
     const QStringList defaults{"Igrac 1", "1", "1", "x"};
     QTest::newRow("missing file") << false << QByteArray() << defaults << defaultFile;
-    QTest::newRow("four good lines")
-        << true << QByteArray("\"Ana\"\r\n\"3\"\r\n\"2\"\r\n\"o\"\r\n")
-        << QStringList{"Ana", "3", "2", "o"} << QByteArray();
+    QTest::newRow("four good lines") << true << QByteArray("\"Ana\"\r\n\"3\"\r\n\"2\"\r\n\"o\"\r\n")
+                                     << QStringList{"Ana", "3", "2", "o"} << QByteArray();
     QTest::newRow("empty name") << true << QByteArray("\"\"\r\n\"3\"\r\n\"2\"\r\n\"o\"\r\n")
                                 << defaults << defaultFile;
     QTest::newRow("empty level") << true << QByteArray("\"Ana\"\r\n\"\"\r\n\"2\"\r\n\"o\"\r\n")
@@ -116,9 +122,8 @@ void SettingsTest::menuLoad_data() {
                                  << defaults << defaultFile;
     QTest::newRow("two lines") << true << QByteArray("\"Ana\"\r\n\"3\"\r\n") << defaults
                                << defaultFile;
-    QTest::newRow("three lines, no fourth")
-        << true << QByteArray("\"Ana\"\r\n\"3\"\r\n\"2\"\r\n") << QStringList{"Ana", "3", "2", ""}
-        << QByteArray();
+    QTest::newRow("three lines, no fourth") << true << QByteArray("\"Ana\"\r\n\"3\"\r\n\"2\"\r\n")
+                                            << QStringList{"Ana", "3", "2", ""} << QByteArray();
     QTest::newRow("empty fourth") << true << QByteArray("\"Ana\"\r\n\"3\"\r\n\"2\"\r\n\"\"\r\n")
                                   << QStringList{"Ana", "3", "2", ""} << QByteArray();
     QTest::newRow("blank name is not empty")
@@ -127,8 +132,8 @@ void SettingsTest::menuLoad_data() {
     QTest::newRow("more than four lines")
         << true << QByteArray("\"Ana\"\r\n\"3\"\r\n\"2\"\r\n\"o\"\r\n\"extra\"\r\n")
         << QStringList{"Ana", "3", "2", "o"} << QByteArray();
-    QTest::newRow("binary garbage") << true << QByteArray("\x00\xFF\xFE\x01", 4) << defaults
-                                    << defaultFile;
+    QTest::newRow("binary garbage")
+        << true << QByteArray("\x00\xFF\xFE\x01", 4) << defaults << defaultFile;
 }
 
 void SettingsTest::menuLoad() {

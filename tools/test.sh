@@ -1,9 +1,36 @@
 #!/usr/bin/env bash
-# Builds Tombel with its tests (installing what they need) and runs them all,
-# headless.
+# Builds Tombel with its tests (installing what they need from Debian's
+# packages) and runs everything, headless:
+#   1. every test suite, with the play-through under a private X server;
+#   2. the same suites built with AddressSanitizer and UndefinedBehaviorSanitizer;
+#   3. a bounded fuzzing run over the settings file's reader.
+# TOMBEL_QUICK=1 runs step 1 only.
 set -euo pipefail
 source "$(dirname "$0")/setup.sh"
-tombel_install "${tombel_build_packages[@]}"
+tombel_install "${tombel_build_packages[@]}" xvfb xdotool x11-utils imagemagick \
+    clang libclang-rt-14-dev
+
+jobs=$(nproc)
+export QT_QPA_PLATFORM=offscreen
+
+echo "== tests"
 tombel_build "$tombel_root/build"
-cd "$tombel_root/build"
-QT_QPA_PLATFORM=offscreen ctest --output-on-failure --parallel "$(nproc)"
+(cd "$tombel_root/build" && ctest --output-on-failure --parallel "$jobs")
+[ "${TOMBEL_QUICK:-0}" = 1 ] && exit 0
+
+echo "== tests under AddressSanitizer and UndefinedBehaviorSanitizer"
+tombel_build "$tombel_root/build-sanitize" -DTOMBEL_SANITIZE=ON -DTOMBEL_BUILD_TOOLS=OFF
+export ASAN_OPTIONS=detect_leaks=1:abort_on_error=1:strict_string_checks=1
+export LSAN_OPTIONS=suppressions=$tombel_root/tests/sanitize/lsan.supp:print_suppressions=0
+export UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1
+(cd "$tombel_root/build-sanitize" && ctest --output-on-failure --parallel "$jobs" -E play_through)
+
+echo "== fuzzing the settings reader"
+CXX=clang++ cmake -S "$tombel_root/tests/fuzz" -B "$tombel_root/build-fuzz" -G Ninja >/dev/null
+cmake --build "$tombel_root/build-fuzz"
+corpus=$(mktemp -d)
+cp "$tombel_root"/tests/fuzz/settings.corpus/* "$corpus"/
+(cd "$corpus" && "$tombel_root/build-fuzz/fuzz_settings" -max_total_time="${TOMBEL_FUZZ_SECONDS:-60}" \
+    -rss_limit_mb=2048 -timeout=10 -print_final_stats=1 "$corpus" 2>&1 | tail -n 12)
+rm -rf "$corpus"
+echo "fuzzing found nothing"

@@ -18,9 +18,13 @@ float ScriptedRandom::next() {
     return number;
 }
 
-TempProgramFolder::TempProgramFolder() { runtime::setProgramFolder(dir_.path()); }
+TempProgramFolder::TempProgramFolder() {
+    runtime::setProgramFolder(dir_.path());
+}
 
-TempProgramFolder::~TempProgramFolder() { runtime::setProgramFolder(QString()); }
+TempProgramFolder::~TempProgramFolder() {
+    runtime::setProgramFolder(QString());
+}
 
 void TempProgramFolder::write(const QString& name, const QByteArray& bytes) const {
     const QString path = dir_.filePath(name);

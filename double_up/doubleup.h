@@ -1,0 +1,84 @@
+#pragma once
+// The double-up gamble: a pending win staked on a 50/50 guess, higher or
+// lower, as often as the player likes. A right guess doubles the stake and
+// starts a short pause during which guesses are refused; a wrong guess loses
+// the stake. Half or all of the stake can be cashed into the credit at any
+// time. No widgets here: the screen turns keys and timer ticks into these
+// calls and draws what they leave behind.
+
+#include <QString>
+#include <cstdint>
+
+class RandomSource;
+
+class DoubleUp {
+public:
+    // The one limit every amount of the game keeps within; the card table pays
+    // in 32-bit arithmetic.
+    static constexpr std::int64_t maxAmount = 2'147'483'647;
+
+    enum class State { AwaitingGuess, ShowingWin, NothingAtStake };
+    // "Veca" (higher) wins on outcome 1, "Manja" (lower) on outcome 2.
+    enum class Guess { Veca = 1, Manja = 2 };
+    enum class GuessResult { Ignored, Right, Wrong };
+    // What the card picture shows: the mystery card while a guess is awaited,
+    // the dollar after a right guess, the red X when nothing is at stake.
+    enum class Card { MysteryCard, Dollar, RedX };
+
+    explicit DoubleUp(RandomSource& random);
+
+    // A visit begins: the stake and the credit come from the card table, the
+    // counters start at 0, the pause is off and the first outcome is drawn.
+    void start(std::int64_t stake, std::int64_t credit);
+
+    // Refused while nothing is at stake, during the pause, and when a right
+    // guess would double the stake past maxAmount. A refused guess draws
+    // nothing and changes nothing.
+    GuessResult guess(Guess guess);
+
+    // Delete: the credit receives half the stake (a tie goes to the even
+    // neighbour) and the stake keeps the rest, so no money appears or
+    // vanishes. A stake of 1 has no half to give. Allowed during the pause.
+    // Returns whether anything changed.
+    bool cashHalf();
+
+    // End: the whole stake goes to the credit and the red X shows.
+    void cashAll();
+
+    // Enter: whatever is still at stake goes to the credit, which the card
+    // table then takes back.
+    std::int64_t leave();
+
+    // The 10 ms display tick's rule: with nothing at stake the red X shows,
+    // whatever picture was put there meanwhile. Returns whether the picture changed.
+    bool displayTick();
+
+    // The end of the pause after a right guess: the mystery card comes back
+    // and guesses are accepted again. Does nothing when no pause runs.
+    void pauseEnded();
+
+    // The player name that shows the next outcome on the screen.
+    static bool showsOutcome(const QString& playerName);
+
+    State state() const;
+    std::int64_t stake() const { return stake_; }
+    std::int64_t credit() const { return credit_; }
+    // 1: "Veca" wins next; 2: "Manja" wins next.
+    int outcome() const { return outcome_; }
+    int rightGuesses() const { return rightGuesses_; }
+    std::int64_t totalGained() const { return totalGained_; }
+    Card card() const { return card_; }
+    bool paused() const { return paused_; }
+
+private:
+    void drawOutcome();
+
+    RandomSource& random_;
+    std::int64_t stake_ = 0;
+    std::int64_t credit_ = 0;
+    int outcome_ = 1;
+    int rightGuesses_ = 0;
+    std::int64_t totalGained_ = 0;
+    Card card_ = Card::MysteryCard;
+    bool paused_ = false;
+};
