@@ -49,6 +49,7 @@ void Label::setBold(bool bold) {
 void Label::setBoxed() {
     setAutoFillBackground(true);
     setAttribute(Qt::WA_TranslucentBackground, false);
+    setAttribute(Qt::WA_NoSystemBackground, false);
     setFrameShape(QFrame::Box);
     setFrameShadow(QFrame::Plain);
     setLineWidth(1);
