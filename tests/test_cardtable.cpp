@@ -128,6 +128,7 @@ private slots:
     void insert_data();
     void insert();
     void theHandAfterInsertAndReturn();
+    void endGameIsAWhiteBox();
     void endGame_data();
     void endGame();
     void timersRestWhenNothingHappens();
@@ -460,6 +461,18 @@ void CardTableTest::theHandAfterInsertAndReturn() {
     table.key(Qt::Key_Return);
     QCOMPARE(table.screen->hand().state(), HandState::FirstSpin);
     QCOMPARE(table.screen->hand().credit(), 10000);
+}
+
+void CardTableTest::endGameIsAWhiteBox() {
+    Table table;
+    // Readable on the dark picture: white box, black text.
+    const QImage box =
+        table.screen->findChild<QWidget*>(QStringLiteral("SnimiOpcije"))->grab().toImage();
+    QCOMPARE(box.pixelColor(3, box.height() / 2), QColor(Qt::white));
+    bool blackText = false;
+    for (int x = box.width() / 3; x < 2 * box.width() / 3 && !blackText; ++x)
+        blackText = box.pixelColor(x, box.height() / 2).lightness() < 60;
+    QVERIFY(blackText);
 }
 
 void CardTableTest::endGame_data() {
