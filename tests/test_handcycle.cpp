@@ -132,8 +132,6 @@ private slots:
     void bonusIsPaidOnce();
     void cashTurnsTheHandDown_data();
     void cashTurnsTheHandDown();
-    void handOverConditions_data();
-    void handOverConditions();
     void handOverClearsTheHand();
     void paintingFollowsTheColours();
     void amountsNeverWrap();
@@ -518,33 +516,6 @@ void HandCycleTest::cashTurnsTheHandDown() {
     QVERIFY(!hand.paintingWanted());
     hand.paintTick();
     QCOMPARE(hand.face(1), std::nullopt);
-}
-
-void HandCycleTest::handOverConditions_data() {
-    QTest::addColumn<HandState>("state");
-    QTest::addColumn<bool>("withWin");
-    QTest::addColumn<bool>("possible");
-    QTest::newRow("idle") << HandState::Idle << false << false;
-    QTest::newRow("first spin") << HandState::FirstSpin << false << false;
-    QTest::newRow("hold") << HandState::Hold << false << false;
-    QTest::newRow("second spin") << HandState::SecondSpin << false << false;
-    QTest::newRow("result without win") << HandState::Result << false << false;
-    QTest::newRow("result with win") << HandState::Result << true << true;
-}
-
-void HandCycleTest::handOverConditions() {
-    QFETCH(HandState, state);
-    QFETCH(bool, withWin);
-    QFETCH(bool, possible);
-    ScriptedRandom random;
-    HandCycle hand(random, 2000);
-    press(hand, StakeKey::F2, 2);
-    bringTo(hand, random, state, withWin);
-    QCOMPARE(hand.canHandOver(), possible);
-    const std::int64_t credit = hand.credit();
-    QCOMPARE(hand.handOver(), possible ? 500 : 0);
-    QCOMPARE(hand.state(), possible ? HandState::Idle : state);
-    QCOMPARE(hand.credit(), credit);
 }
 
 void HandCycleTest::handOverClearsTheHand() {
