@@ -1,8 +1,333 @@
 #include "card_table/karteigra.h"
 
+#include "common/durations.h"
+#include "common/fonts.h"
+#include "common/imagebank.h"
+#include "common/label.h"
+#include "common/runtime.h"
+#include "startup/settings.h"
+
+#include <QFontMetrics>
+#include <QGuiApplication>
+#include <QKeyEvent>
+
+namespace {
+constexpr int cardWidth = 93;
+constexpr int cardHeight = 145;
+constexpr std::array<int, HandCycle::cardCount> faceLefts{580, 2145, 3720, 5280, 6840};
+constexpr std::array<int, HandCycle::cardCount> markerLefts{610, 2170, 3750, 5310, 6865};
+
+enum KeyCode {
+    keyEnter = 13,
+    keyInsert = 45,
+    keyDigit1 = 49,
+    keyDigit5 = 53,
+    keyF1 = 112,
+    keyF2 = 113,
+    keyF3 = 114,
+    keyF4 = 115,
+};
+
+// The virtual key code of a key press, or 0 for a key the table ignores.
+// Both Enter keys are Enter; the number pad's digits are other keys.
+int keyCodeOf(const QKeyEvent& event) {
+    const bool keypad = event.modifiers().testFlag(Qt::KeypadModifier);
+    switch (event.key()) {
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+        return keyEnter;
+    case Qt::Key_Insert:
+        return keyInsert;
+    case Qt::Key_F1:
+        return keyF1;
+    case Qt::Key_F2:
+        return keyF2;
+    case Qt::Key_F3:
+        return keyF3;
+    case Qt::Key_F4:
+        return keyF4;
+    default:
+        break;
+    }
+    if (keypad)
+        return 0;
+    if (event.key() >= Qt::Key_1 && event.key() <= Qt::Key_5)
+        return keyDigit1 + (event.key() - Qt::Key_1);
+    // With Shift (or on layouts that put the digits on the shifted level) the
+    // key reports its symbol; the physical digit keys 1 to 5 still count, as
+    // the shift state plays no part in the table's keys.
+    const QString platform = QGuiApplication::platformName();
+    if (platform == QLatin1String("xcb") || platform.startsWith(QLatin1String("wayland"))) {
+        constexpr quint32 firstDigitScanCode = 10; // evdev code of "1" plus 8
+        const quint32 scan = event.nativeScanCode();
+        if (scan >= firstDigitScanCode && scan < firstDigitScanCode + 5)
+            return keyDigit1 + static_cast<int>(scan - firstDigitScanCode);
+    }
+    return 0;
+}
+
+// A hand-edited settings file can hold megabytes on one line; only what fits
+// the label's box is ever laid out.
+QString fittedText(const QString& text, const QFont& font, int width) {
+    constexpr qsizetype longestShown = 512;
+    const QFontMetrics metrics(font);
+    if (text.size() <= longestShown)
+        return metrics.elidedText(text, Qt::ElideRight, width);
+    QString head = text.left(longestShown);
+    const QString elided = metrics.elidedText(head, Qt::ElideRight, width);
+    if (elided != head)
+        return elided;
+    head.chop(1);
+    return head + QChar(0x2026);
+}
+
+QPixmap scaledToCard(const QPixmap& picture) {
+    if (picture.isNull() || picture.size() == QSize(cardWidth, cardHeight))
+        return picture;
+    return picture.scaled(cardWidth, cardHeight, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+}
+
+int holderSlot(CardColour colour) {
+    return static_cast<int>(colour) - 1;
+}
+} // namespace
+
 KarteIgra::KarteIgra(ScreenSwitcher& switcher, SveSlike& bank, RandomSource& random)
-    : Screen(switcher, ScreenId::CardTable), bank_(bank), random_(random) {}
+    : Screen(switcher, ScreenId::CardTable), bank_(bank), hand_(random, 2000),
+      meterTimer_(
+          durations::tableMeterTick, [this] { return Timer1_Timer(); }, this),
+      drawTimer_(
+          durations::cardDrawTick, [this] { return Brojac_Timer(); }, this),
+      paintTimer_(
+          durations::cardPaintTick, [this] { return ZaNoveKarte_Timer(); }, this) {
+    setFocusPolicy(Qt::StrongFocus);
+    setBackgroundPicture(QStringLiteral(":/backgrounds/KarteIgra.jpg"));
+    addLine(3240, 270, 3240, 2160);
 
-void KarteIgra::Form_Load() {}
+    const QFont plain = fonts::standard();
+    const QFont bold = fonts::sized(8.25, true);
+    const QFont meter = fonts::sized(11.25, true);
+    const auto label = [this](const char* name, QRect twips, const QString& caption,
+                              const QFont& font,
+                              Qt::Alignment alignment = Qt::AlignLeft | Qt::AlignTop) {
+        auto* made = new Label(this, twips, caption, font, alignment);
+        made->setObjectName(QLatin1String(name));
+        return made;
+    };
 
-void KarteIgra::setCredit(std::int64_t) {}
+    label("Label2", {480, 360, 495, 255}, QStringLiteral("Igrac:"), plain);
+    playerLabel_ = label("Load001", {480, 600, 4215, 255}, QString(), bold);
+    label("Label4", {480, 960, 1215, 255}, QStringLiteral("Pocetni ulog:"), plain);
+    startingCreditLabel_ = label("pocetniUlog", {480, 1200, 1695, 255}, QStringLiteral("0"), bold);
+    label("Label3", {480, 1600, 495, 255}, QStringLiteral("Ulog:"), plain);
+    stakeDisplay_ = label("ulogReal", {960, 1560, 2055, 255}, QStringLiteral("0"), meter,
+                          Qt::AlignRight | Qt::AlignTop);
+    label("Label1", {480, 1865, 735, 255}, QStringLiteral("Kasa:"), plain);
+    creditDisplay_ = label("pareReal", {1080, 1820, 1935, 255}, QStringLiteral("2000"), meter,
+                           Qt::AlignRight | Qt::AlignTop);
+    endGame_ = label("SnimiOpcije", {3465, 360, 2775, 255}, QStringLiteral("kraj igre"), bold,
+                     Qt::AlignCenter);
+    endGame_->setBoxed();
+    connect(endGame_, &Label::clicked, this, &KarteIgra::SnimiOpcije_Click);
+    label("Label5", {3480, 720, 1455, 255}, QStringLiteral("Dobitak:"), plain);
+    winDisplay_ = label("dobitakReal", {3480, 960, 2655, 255}, QStringLiteral("0"), meter);
+
+    for (int n = 0; n < HandCycle::cardCount; ++n) {
+        auto* face = new QLabel(this);
+        face->setObjectName(QStringLiteral("Karta%1").arg(n + 1));
+        face->setGeometry(Screen::toPixels(QRect(faceLefts[n], 3120, 1395, 2175)));
+        face->setAttribute(Qt::WA_TranslucentBackground);
+        face->setAttribute(Qt::WA_TransparentForMouseEvents);
+        faces_[n] = face;
+
+        Label* marker =
+            label("", {markerLefts[n], 2760, 1335, 255}, QStringLiteral("[   stop    ]"),
+                  fonts::sized(9.75, true), Qt::AlignHCenter | Qt::AlignTop);
+        marker->setObjectName(QStringLiteral("keep_%1").arg(n + 1));
+        marker->hide();
+        holdMarkers_[n] = marker;
+    }
+    scaledBack_ = scaledToCard(bank_.picture(SveSlike::Picture::Eks));
+    for (QLabel* face : faces_)
+        face->setPixmap(scaledBack_);
+
+    offerPicture_ = new QLabel(this);
+    offerPicture_->setObjectName(QStringLiteral("slikaVecaManja"));
+    offerPicture_->setGeometry(Screen::toPixels(QRect(4800, 1550, 1455, 615)));
+    offerPicture_->setAttribute(Qt::WA_TransparentForMouseEvents);
+    offerPicture_->setPixmap(builtInPicture(QStringLiteral(":/pictures/slikaVecaManja.jpg")));
+    offerPicture_->hide();
+    offerHigher_ = label("naslovVeca", {4950, 1620, 615, 225}, QStringLiteral("veca"), bold);
+    offerHigher_->hide();
+    offerLower_ = label("naslovManja", {4950, 1830, 615, 255}, QStringLiteral("manja"), bold);
+    offerLower_->hide();
+
+    // The meters show their design texts until their first tick.
+    meterTimer_.wake();
+}
+
+void KarteIgra::Form_Load() {
+    // A missing or short file gives empty fields: no name, the level's
+    // default credit, empty hold markers.
+    const Settings settings = readSettings(runtime::programFolder());
+    playerName_ = settings.playerName;
+    playerLabel_->setCaption(fittedText(playerName_, playerLabel_->font(), playerLabel_->width()));
+    for (Label* marker : holdMarkers_)
+        marker->setCaption(fittedText(settings.holdMarkerCaption, marker->font(), marker->width()));
+    const StartingCredit start = startingCredit(settings.startingStakeLevel, playerName_);
+    hand_.setCredit(start.credit);
+    startingCreditLabel_->setCaption(start.shown);
+}
+
+void KarteIgra::setCredit(std::int64_t credit) {
+    hand_.setCredit(credit);
+    meterTimer_.wake();
+}
+
+void KarteIgra::keyPressEvent(QKeyEvent* event) {
+    // Auto-repeated presses count like any other: a held Enter steps the hand
+    // once per repeat.
+    const int code = keyCodeOf(*event);
+    if (code == 0) {
+        Screen::keyPressEvent(event);
+        return;
+    }
+    event->accept();
+    Form_KeyDown(code, static_cast<int>(event->modifiers()));
+}
+
+void KarteIgra::Form_KeyDown(int keyCode, int /*shift*/) {
+    switch (keyCode) {
+    case keyInsert:
+        insertKey();
+        return;
+    case keyEnter:
+        if (hand_.enter() == HandCycle::Step::Cash) {
+            setOfferPictureVisible(false);
+            setOfferCaptionsVisible(false);
+        }
+        break;
+    case keyF1:
+        hand_.stakeKey(StakeKey::F1);
+        break;
+    case keyF2:
+        hand_.stakeKey(StakeKey::F2);
+        break;
+    case keyF3:
+        hand_.stakeKey(StakeKey::F3);
+        break;
+    case keyF4:
+        hand_.stakeKey(StakeKey::F4);
+        break;
+    default:
+        if (keyCode >= keyDigit1 && keyCode <= keyDigit5)
+            hand_.toggleHold(keyCode - keyDigit1 + 1);
+        else
+            return;
+        break;
+    }
+    followHand();
+}
+
+void KarteIgra::insertKey() {
+    if (!hand_.canHandOver())
+        return;
+    // The double-up takes the win, the credit and the name as the hand left
+    // them; only then is the hand cleared here.
+    switcher().openDoubleUp(
+        DoubleUpEntry{hand_.offeredWin(), hand_.credit(), playerName_, position()});
+    Hide();
+    hand_.handOver();
+    setOfferPictureVisible(false);
+    followHand();
+}
+
+void KarteIgra::followHand() {
+    for (int n = 0; n < HandCycle::cardCount; ++n)
+        holdMarkers_[n]->setVisible(hand_.held(n + 1));
+    if (hand_.drawing())
+        drawTimer_.wake();
+    else
+        drawTimer_.stop();
+    if (hand_.paintingWanted())
+        paintTimer_.wake();
+    else if (!hand_.painting())
+        paintTimer_.stop();
+    // Cash and the hand-over turn the faces down at once, not at a tick.
+    showFaces();
+    meterTimer_.wake();
+}
+
+bool KarteIgra::Timer1_Timer() {
+    winDisplay_->setCaption(runtime::moneyFormat(hand_.win()));
+    creditDisplay_->setCaption(runtime::moneyFormat(hand_.credit()));
+    stakeDisplay_->setCaption(runtime::moneyFormat(hand_.stake()));
+    if (hand_.win() > 0 && hand_.state() != HandState::Idle) {
+        setOfferPictureVisible(true);
+        setOfferCaptionsVisible(true);
+    } else if (hand_.win() == 0) {
+        setOfferPictureVisible(false);
+        setOfferCaptionsVisible(false);
+    }
+    // Nothing changes the meters until the hand does, and every change of
+    // the hand wakes this timer again.
+    return false;
+}
+
+bool KarteIgra::Brojac_Timer() {
+    const bool more = hand_.drawTick();
+    if (hand_.paintingWanted())
+        paintTimer_.wake();
+    return more;
+}
+
+bool KarteIgra::ZaNoveKarte_Timer() {
+    const bool more = hand_.paintTick();
+    showFaces();
+    return more;
+}
+
+void KarteIgra::SnimiOpcije_Click() {
+    // Whatever the hand is doing, it is dropped with the table.
+    meterTimer_.stop();
+    drawTimer_.stop();
+    paintTimer_.stop();
+    switcher().switchTo(ScreenId::MainMenu, this);
+    switcher().unload(ScreenId::CardTable);
+}
+
+const QPixmap& KarteIgra::facePicture(std::optional<CardColour> face) {
+    if (!face)
+        return scaledBack_;
+    return scaledHolders_[holderSlot(*face)];
+}
+
+void KarteIgra::showFaces() {
+    const bool holdersChanged = scaledGeneration_ != bank_.holderGeneration();
+    if (holdersChanged) {
+        // A player's own picture may be any size; it is scaled once per
+        // change of the holders, not on every tick.
+        for (CardColour colour : allCardColours)
+            scaledHolders_[holderSlot(colour)] = scaledToCard(bank_.holder(colour));
+        scaledGeneration_ = bank_.holderGeneration();
+    }
+    for (int n = 0; n < HandCycle::cardCount; ++n) {
+        const std::optional<CardColour> face = hand_.face(n + 1);
+        if (face == shownFaces_[n] && !(holdersChanged && face))
+            continue;
+        shownFaces_[n] = face;
+        faces_[n]->setPixmap(facePicture(face));
+    }
+}
+
+void KarteIgra::setOfferPictureVisible(bool visible) {
+    if (offerPicture_->isVisibleTo(this) != visible)
+        offerPicture_->setVisible(visible);
+}
+
+void KarteIgra::setOfferCaptionsVisible(bool visible) {
+    if (offerHigher_->isVisibleTo(this) != visible)
+        offerHigher_->setVisible(visible);
+    if (offerLower_->isVisibleTo(this) != visible)
+        offerLower_->setVisible(visible);
+}

@@ -1,8 +1,20 @@
 #pragma once
+// KarteIgra, the card table: five cards, the credit, stake and win meters,
+// the hold markers, the double-up offer and "kraj igre". The game itself is
+// HandCycle; this screen turns keys and timer ticks into its calls and shows
+// what it holds.
+
+#include "card_table/handcycle.h"
+#include "common/idletimer.h"
 #include "common/screen.h"
 
+#include <QPixmap>
+#include <array>
 #include <cstdint>
+#include <optional>
 
+class QLabel;
+class Label;
 class SveSlike;
 class RandomSource;
 
@@ -10,11 +22,65 @@ class KarteIgra : public Screen {
     Q_OBJECT
 public:
     KarteIgra(ScreenSwitcher& switcher, SveSlike& bank, RandomSource& random);
+
+    // Reads the settings file: player name, starting credit, hold-marker caption.
     void Form_Load();
     // The double-up screen hands the credit back through this.
     void setCredit(std::int64_t credit);
 
+    // keyCode as the keyboard's virtual key codes: 13 Enter, 45 Insert,
+    // 49..53 the main keyboard's digits 1..5, 112..115 F1..F4.
+    void Form_KeyDown(int keyCode, int shift);
+
+    // The three timers' ticks; each returns whether it wants more ticks.
+    bool Timer1_Timer();      // meters and the double-up offer, 50 ms
+    bool Brojac_Timer();      // colour draw, 50 ms, only while a spin runs
+    bool ZaNoveKarte_Timer(); // card faces, 10 ms
+    void SnimiOpcije_Click(); // "kraj igre"
+
+    const HandCycle& hand() const { return hand_; }
+    const QString& playerName() const { return playerName_; }
+    // The timers, so tests can step time with fire().
+    IdleTimer& Timer1() { return meterTimer_; }
+    IdleTimer& Brojac() { return drawTimer_; }
+    IdleTimer& ZaNoveKarte() { return paintTimer_; }
+
+protected:
+    void keyPressEvent(QKeyEvent* event) override;
+
 private:
+    void insertKey();
+    // After every change of the hand: wakes or stops the timers that follow it.
+    void followHand();
+    void showFaces();
+    const QPixmap& facePicture(std::optional<CardColour> face);
+    void setOfferPictureVisible(bool visible);
+    void setOfferCaptionsVisible(bool visible);
+
     SveSlike& bank_;
-    RandomSource& random_;
+    HandCycle hand_;
+    QString playerName_;
+
+    Label* playerLabel_ = nullptr;
+    Label* startingCreditLabel_ = nullptr;
+    Label* stakeDisplay_ = nullptr;
+    Label* creditDisplay_ = nullptr;
+    Label* winDisplay_ = nullptr;
+    Label* endGame_ = nullptr;
+    std::array<QLabel*, HandCycle::cardCount> faces_{};
+    std::array<Label*, HandCycle::cardCount> holdMarkers_{};
+    QLabel* offerPicture_ = nullptr;
+    Label* offerHigher_ = nullptr;
+    Label* offerLower_ = nullptr;
+
+    // What each face shows now, so a face is set only when that changes.
+    std::array<std::optional<CardColour>, HandCycle::cardCount> shownFaces_{};
+    // The holders' pictures scaled to a card, redone only when a holder changes.
+    std::array<QPixmap, 4> scaledHolders_;
+    int scaledGeneration_ = -1;
+    QPixmap scaledBack_;
+
+    IdleTimer meterTimer_;
+    IdleTimer drawTimer_;
+    IdleTimer paintTimer_;
 };

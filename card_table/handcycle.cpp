@@ -1,0 +1,209 @@
+#include "card_table/handcycle.h"
+
+#include "common/random.h"
+
+#include <cmath>
+#include <limits>
+
+namespace {
+constexpr std::int64_t maxAmount = std::numeric_limits<std::int64_t>::max();
+
+// Amounts stop at the largest 64-bit value instead of wrapping: the double-up
+// can bring back any credit, and no payout or cash may turn it negative.
+std::int64_t addAmounts(std::int64_t a, std::int64_t b) {
+    std::int64_t sum = 0;
+    if (__builtin_add_overflow(a, b, &sum))
+        return b > 0 ? maxAmount : std::numeric_limits<std::int64_t>::min();
+    return sum;
+}
+
+std::int64_t multiplyAmount(std::int64_t amount, std::int64_t factor) {
+    std::int64_t product = 0;
+    if (__builtin_mul_overflow(amount, factor, &product))
+        return (amount < 0) != (factor < 0) ? std::numeric_limits<std::int64_t>::min() : maxAmount;
+    return product;
+}
+} // namespace
+
+StartingCredit startingCredit(const QString& level, const QString& playerName) {
+    StartingCredit start;
+    if (level == QLatin1String("1"))
+        start = {2000, QStringLiteral("2,000.00")};
+    else if (level == QLatin1String("2"))
+        start = {5000, QStringLiteral("5,000.00")};
+    else if (level == QLatin1String("3"))
+        start = {10000, QStringLiteral("10,000.00")};
+    if (playerName == QLatin1String("vilorak"))
+        start = {50000, QStringLiteral("50,000.00")};
+    return start;
+}
+
+HandCycle::HandCycle(RandomSource& random, std::int64_t credit)
+    : random_(random), credit_(credit) {}
+
+HandCycle::Step HandCycle::enter() {
+    switch (state_) {
+    case HandState::Idle:
+        // A credit too small for the smallest stake step becomes the stake.
+        if (credit_ > 0 && credit_ < 50)
+            stake_ = credit_;
+        if (credit_ < stake_ || stake_ <= 0)
+            return Step::Nothing;
+        start();
+        return Step::Start;
+    case HandState::FirstSpin:
+        if (!drawnThisSpin_)
+            return Step::Nothing;
+        firstStop();
+        return Step::FirstStop;
+    case HandState::Hold:
+        drawing_ = true;
+        drawnThisSpin_ = false;
+        state_ = HandState::SecondSpin;
+        return Step::Respin;
+    case HandState::SecondSpin:
+        if (!drawnThisSpin_)
+            return Step::Nothing;
+        secondStop();
+        return Step::SecondStop;
+    case HandState::Result:
+        cash();
+        return Step::Cash;
+    }
+    return Step::Nothing;
+}
+
+void HandCycle::start() {
+    painting_ = true;
+    credit_ -= stake_;
+    held_.fill(false);
+    state_ = HandState::FirstSpin;
+    drawing_ = true;
+    drawnThisSpin_ = false;
+}
+
+void HandCycle::firstStop() {
+    drawing_ = false;
+    // Five cards of one real colour pay four stakes into the credit at once.
+    // The bonus is not also kept as the hand's win, so it is paid only here.
+    const std::optional<CardColour> first = colours_[0];
+    bool allOne = first.has_value();
+    for (const auto& colour : colours_)
+        allOne = allOne && colour == first;
+    if (allOne)
+        credit_ = addAmounts(credit_, multiplyAmount(stake_, 4));
+    state_ = HandState::Hold;
+}
+
+void HandCycle::secondStop() {
+    drawing_ = false;
+    state_ = HandState::Result;
+    for (CardColour colour : allCardColours) {
+        int count = 0;
+        for (const auto& card : colours_)
+            count += card == colour ? 1 : 0;
+        if (count == 4) {
+            payout(fourColourMultiplier);
+            return;
+        }
+        if (count == 5) {
+            payout(fiveColourMultiplier);
+            return;
+        }
+    }
+}
+
+void HandCycle::payout(std::int64_t multiplier) {
+    // The win waits beside the credit until it is cashed or gambled.
+    win_ = multiplyAmount(stake_, multiplier);
+    offeredWin_ = win_;
+}
+
+void HandCycle::cash() {
+    credit_ = addAmounts(credit_, win_);
+    clearHand();
+}
+
+bool HandCycle::canHandOver() const {
+    return state_ == HandState::Result && offeredWin_ > 0;
+}
+
+std::int64_t HandCycle::handOver() {
+    if (!canHandOver())
+        return 0;
+    const std::int64_t win = offeredWin_;
+    clearHand();
+    return win;
+}
+
+void HandCycle::clearHand() {
+    painting_ = false;
+    state_ = HandState::Idle;
+    offeredWin_ = 0;
+    faces_.fill(std::nullopt);
+    win_ = 0;
+    held_.fill(false);
+}
+
+void HandCycle::toggleHold(int card) {
+    if (state_ != HandState::Hold || card < 1 || card > cardCount)
+        return;
+    held_[index(card)] = !held_[index(card)];
+}
+
+void HandCycle::stakeKey(StakeKey key) {
+    if (state_ != HandState::Idle)
+        return;
+    switch (key) {
+    case StakeKey::F1:
+        if (stake_ >= 50)
+            stake_ -= 50;
+        break;
+    case StakeKey::F2:
+        stake_ = addAmounts(stake_, 50);
+        break;
+    case StakeKey::F3:
+        if (stake_ >= 1000)
+            stake_ -= 1000;
+        break;
+    case StakeKey::F4:
+        stake_ = addAmounts(stake_, 1000);
+        break;
+    }
+}
+
+bool HandCycle::drawTick() {
+    if (!drawing_)
+        return false;
+    random_.reseed();
+    for (std::size_t n = 0; n < colours_.size(); ++n) {
+        if (held_[n])
+            continue;
+        // Formed at double precision: at single precision the largest number
+        // below 1 would round up to a fifth code.
+        const double r = random_.next();
+        const int code = static_cast<int>(std::floor(r * 4.0 + 1.0));
+        if (const auto colour = colourFromDrawCode(code))
+            colours_[n] = colour;
+    }
+    drawnThisSpin_ = true;
+    return true;
+}
+
+bool HandCycle::paintTick() {
+    if (!painting_)
+        return false;
+    for (std::size_t n = 0; n < colours_.size(); ++n)
+        if (colours_[n])
+            faces_[n] = colours_[n];
+    return false;
+}
+
+bool HandCycle::paintingWanted() const {
+    if (!painting_)
+        return false;
+    for (std::size_t n = 0; n < colours_.size(); ++n)
+        if (colours_[n] && faces_[n] != colours_[n])
+            return true;
+    return false;
+}
