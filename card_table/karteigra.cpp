@@ -110,9 +110,7 @@ KarteIgra::KarteIgra(ScreenSwitcher& switcher, SveSlike& bank, RandomSource& ran
     const auto label = [this](const char* name, QRect twips, const QString& caption,
                               const QFont& font,
                               Qt::Alignment alignment = Qt::AlignLeft | Qt::AlignTop) {
-        auto* made = new Label(this, twips, caption, font, alignment);
-        made->setObjectName(QLatin1String(name));
-        return made;
+        return new Label(this, name, twips, caption, font, alignment);
     };
 
     label("Label2", {480, 360, 495, 255}, QStringLiteral("Igrac:"), plain);

@@ -11,9 +11,10 @@ QColor toQColor(std::uint32_t value) {
 }
 } // namespace
 
-Label::Label(QWidget* parent, QRect twips, const QString& caption, const QFont& font,
-             Qt::Alignment alignment)
+Label::Label(QWidget* parent, const char* name, QRect twips, const QString& caption,
+             const QFont& font, Qt::Alignment alignment)
     : QLabel(caption, parent) {
+    setObjectName(QLatin1String(name));
     setGeometry(Screen::toPixels(twips));
     setFont(font);
     setAlignment(alignment);
@@ -44,6 +45,12 @@ void Label::setBold(bool bold) {
     QFont f = font();
     f.setBold(bold);
     setFont(f);
+}
+
+void Label::fitToCaption() {
+    const int needed = fontMetrics().horizontalAdvance(text());
+    if (needed > width())
+        resize(needed, height());
 }
 
 void Label::setBoxed() {

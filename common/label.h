@@ -10,8 +10,9 @@
 class Label : public QLabel {
     Q_OBJECT
 public:
-    // rect is Left, Top, Width, Height in twips.
-    Label(QWidget* parent, QRect twips, const QString& caption, const QFont& font,
+    // name is the control's name (its object name); twips is Left, Top,
+    // Width, Height.
+    Label(QWidget* parent, const char* name, QRect twips, const QString& caption, const QFont& font,
           Qt::Alignment alignment = Qt::AlignLeft | Qt::AlignTop);
 
     // Rewrites the caption only when it differs, so an unchanged text costs no repaint.
@@ -24,6 +25,10 @@ public:
 
     void setBold(bool bold);
     bool isBold() const { return font().bold(); }
+
+    // The screens were laid out for a narrower font: a fixed caption that our
+    // font would clip gets the room it needs, to its right.
+    void fitToCaption();
 
     // An opaque white box with a thin black border and black text, as the
     // "kraj igre" and "unazad" buttons are drawn.

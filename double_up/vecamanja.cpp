@@ -20,21 +20,6 @@ SveSlike::Picture pictureOf(DoubleUp::Card card) {
     }
     return SveSlike::Picture::VecaManja;
 }
-
-Label* makeLabel(QWidget* parent, const char* name, QRect twips, const QString& caption,
-                 const QFont& font, Qt::Alignment alignment = Qt::AlignLeft | Qt::AlignTop) {
-    auto* label = new Label(parent, twips, caption, font, alignment);
-    label->setObjectName(QString::fromLatin1(name));
-    return label;
-}
-
-// The texts were laid out for a narrower font; a fixed caption that would be
-// clipped gets the room it needs (the next text to its right stands clear).
-void fitCaption(Label* label) {
-    const int needed = label->fontMetrics().horizontalAdvance(label->caption());
-    if (needed > label->width())
-        label->resize(needed, label->height());
-}
 } // namespace
 
 VecaManja::VecaManja(ScreenSwitcher& switcher, SveSlike& bank, RandomSource& random)
@@ -49,26 +34,26 @@ VecaManja::VecaManja(ScreenSwitcher& switcher, SveSlike& bank, RandomSource& ran
     const QFont amount = fonts::sized(11.25, true);
     const Qt::Alignment right = Qt::AlignRight | Qt::AlignTop;
 
-    Label1 = makeLabel(this, "Label1", {480, 360, 615, 255}, QStringLiteral("Igrac:"), plain);
-    Ime = makeLabel(this, "Ime", {960, 360, 1935, 255}, QString(), bold);
-    Label5 = makeLabel(this, "Label5", {3480, 360, 1335, 255}, QStringLiteral("Pogodjenih karata:"),
+    Label1 = new Label(this, "Label1", {480, 360, 615, 255}, QStringLiteral("Igrac:"), plain);
+    Ime = new Label(this, "Ime", {960, 360, 1935, 255}, QString(), bold);
+    Label5 = new Label(this, "Label5", {3480, 360, 1335, 255}, QStringLiteral("Pogodjenih karata:"),
                        plain);
     pogodjenihKarata =
-        makeLabel(this, "pogodjenihKarata", {4920, 360, 1455, 255}, QStringLiteral("0"), bold);
-    Label4 = makeLabel(this, "Label4", {3480, 720, 2175, 255},
+        new Label(this, "pogodjenihKarata", {4920, 360, 1455, 255}, QStringLiteral("0"), bold);
+    Label4 = new Label(this, "Label4", {3480, 720, 2175, 255},
                        QStringLiteral("Ukupan dobitak veca/manja:"), plain);
     ukupanDobitakreal =
-        makeLabel(this, "ukupanDobitakreal", {3480, 960, 1935, 255}, QStringLiteral("0"), bold);
+        new Label(this, "ukupanDobitakreal", {3480, 960, 1935, 255}, QStringLiteral("0"), bold);
     addLine(480, 1440, 6240, 1440);
-    Label3 = makeLabel(this, "Label3", {3480, 1605, 735, 255}, QStringLiteral("Dobitak:"), plain);
-    realDobitak = makeLabel(this, "realDobitak", {4320, 1575, 1935, 255}, QString(), amount, right);
-    Label2 = makeLabel(this, "Label2", {3480, 1875, 735, 255}, QStringLiteral("Kasa:"), plain);
-    Kasa = makeLabel(this, "Kasa", {4320, 1830, 1935, 255}, QString(), amount, right);
+    Label3 = new Label(this, "Label3", {3480, 1605, 735, 255}, QStringLiteral("Dobitak:"), plain);
+    realDobitak = new Label(this, "realDobitak", {4320, 1575, 1935, 255}, QString(), amount, right);
+    Label2 = new Label(this, "Label2", {3480, 1875, 735, 255}, QStringLiteral("Kasa:"), plain);
+    Kasa = new Label(this, "Kasa", {4320, 1830, 1935, 255}, QString(), amount, right);
     for (Label* caption : {Label1, Label5, Label4, Label3, Label2})
-        fitCaption(caption);
+        caption->fitToCaption();
 
     Slucajan_Broj =
-        makeLabel(this, "Slucajan_Broj", {8520, 120, 375, 255}, QString(), plain, Qt::AlignCenter);
+        new Label(this, "Slucajan_Broj", {8520, 120, 375, 255}, QString(), plain, Qt::AlignCenter);
     const QColor highlight = palette().color(QPalette::Highlight);
     Slucajan_Broj->setForeColor(runtime::rgb(highlight.red(), highlight.green(), highlight.blue()));
     Slucajan_Broj->hide();

@@ -36,13 +36,9 @@ constexpr std::array<KeyRow, 6> doubleUpKeys{{
 }};
 
 Label* addText(QWidget* screen, QRect twips, const char* caption) {
-    auto* label = new Label(screen, twips, QString::fromLatin1(caption), fonts::standard());
-    // The widths were measured for a narrower font. Where ours needs a few
-    // pixels more, the label grows to the right, inside its column, rather
-    // than cut its text.
-    const int needed = label->fontMetrics().horizontalAdvance(label->text());
-    if (needed > label->width())
-        label->resize(needed, label->height());
+    auto* label = new Label(screen, "", twips, QString::fromLatin1(caption), fonts::standard());
+    // Grows inside its column, clear of the rule to its right.
+    label->fitToCaption();
     return label;
 }
 
@@ -57,17 +53,15 @@ void addColumn(QWidget* screen, int actionLeft, int keyLeft, const std::array<Ke
 Kontrole::Kontrole(ScreenSwitcher& switcher) : Screen(switcher, ScreenId::Controls) {
     setBackgroundPicture(QStringLiteral(":/backgrounds/Kontrole.jpg"));
 
-    auto* title = new Label(this, {1800, 2580, 2535, 255}, QStringLiteral("KONTROLE"),
-                            fonts::sized(8.25, true));
-    title->setObjectName(QStringLiteral("Label14"));
+    new Label(this, "Label14", {1800, 2580, 2535, 255}, QStringLiteral("KONTROLE"),
+              fonts::sized(8.25, true));
     addText(this, {1800, 2970, 975, 255}, "Tombel:");
     addText(this, {4800, 2970, 975, 255}, "Veca/manja:");
     addColumn(this, 1800, 3360, cardTableKeys);
     addColumn(this, 4800, 6240, doubleUpKeys);
 
-    auto* back = new Label(this, {3120, 5160, 2895, 255}, QStringLiteral("unazad"),
+    auto* back = new Label(this, "SnimiOpcije", {3120, 5160, 2895, 255}, QStringLiteral("unazad"),
                            fonts::sized(8.25, true), Qt::AlignCenter);
-    back->setObjectName(QStringLiteral("SnimiOpcije"));
     back->setBoxed();
     connect(back, &Label::clicked, this, &Kontrole::SnimiOpcije_Click);
 

@@ -39,9 +39,7 @@ constexpr std::array<Choice, 6> themes{{
 
 Label* makeLabel(QWidget* parent, const char* name, QRect twips, const QString& caption,
                  bool bold = false) {
-    auto* label = new Label(parent, twips, caption, fonts::sized(8.25, bold));
-    label->setObjectName(QString::fromLatin1(name));
-    return label;
+    return new Label(parent, name, twips, caption, fonts::sized(8.25, bold));
 }
 } // namespace
 

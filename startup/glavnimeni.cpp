@@ -9,45 +9,28 @@
 
 #include <QMouseEvent>
 
-namespace {
-Label* makeLabel(QWidget* parent, const char* name, QRect twips, const QString& caption,
-                 const QFont& font) {
-    auto* label = new Label(parent, twips, caption, font);
-    label->setObjectName(QLatin1String(name));
-    return label;
-}
-
-// The texts were laid out for a narrower font; a fixed caption that would be
-// clipped gets the room it needs to its right, where nothing else stands.
-void fitCaption(Label* label) {
-    const int needed = label->fontMetrics().horizontalAdvance(label->caption());
-    if (needed > label->width())
-        label->resize(needed, label->height());
-}
-} // namespace
-
 glavniMeni::glavniMeni(ScreenSwitcher& switcher, SveSlike& bank)
     : Screen(switcher, ScreenId::MainMenu), bank_(bank) {
     setBackgroundPicture(QStringLiteral(":/backgrounds/glavniMeni.jpg"));
 
     const QFont itemFont = fonts::sized(8.25, true);
-    Label8 = makeLabel(this, "Label8", {1800, 2600, 1095, 255}, QStringLiteral("TOMBEL v1.09"),
+    Label8 = new Label(this, "Label8", {1800, 2600, 1095, 255}, QStringLiteral("TOMBEL v1.09"),
                        itemFont);
-    menuNovaigra = makeLabel(this, "menuNovaigra", {2230, 3100, 975, 300},
+    menuNovaigra = new Label(this, "menuNovaigra", {2230, 3100, 975, 300},
                              QStringLiteral("nova igra"), fonts::sized(9, true));
     menuOpcije =
-        makeLabel(this, "menuOpcije", {2235, 3600, 735, 240}, QStringLiteral("opcije"), itemFont);
-    menuKontrole = makeLabel(this, "menuKontrole", {2235, 4100, 975, 255},
+        new Label(this, "menuOpcije", {2235, 3600, 735, 240}, QStringLiteral("opcije"), itemFont);
+    menuKontrole = new Label(this, "menuKontrole", {2235, 4100, 975, 255},
                              QStringLiteral("kontrole"), itemFont);
     Otombelu =
-        makeLabel(this, "Otombelu", {2235, 4550, 975, 255}, QStringLiteral("o tombelu"), itemFont);
+        new Label(this, "Otombelu", {2235, 4550, 975, 255}, QStringLiteral("o tombelu"), itemFont);
     menuIzlaz =
-        makeLabel(this, "menuIzlaz", {2230, 5170, 495, 255}, QStringLiteral("izlaz"), itemFont);
+        new Label(this, "menuIzlaz", {2230, 5170, 495, 255}, QStringLiteral("izlaz"), itemFont);
     Objasnjenje =
-        makeLabel(this, "Objasnjenje", {3600, 3120, 3735, 2295}, QString(), fonts::standard());
+        new Label(this, "Objasnjenje", {3600, 3120, 3735, 2295}, QString(), fonts::standard());
     Objasnjenje->setWordWrap(true);
     for (Label* caption : {Label8, menuNovaigra, menuOpcije, menuKontrole, Otombelu, menuIzlaz})
-        fitCaption(caption);
+        caption->fitToCaption();
 
     // The rule under the title, the one above "izlaz" and the one between the
     // items and the explanation.

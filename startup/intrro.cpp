@@ -11,12 +11,10 @@
 Intrro::Intrro(ScreenSwitcher& switcher) : Screen(switcher, ScreenId::Intro) {
     setScreenIcon(QStringLiteral(":/icons/tombel.ico"));
     const Qt::Alignment centred = Qt::AlignHCenter | Qt::AlignTop;
-    logo = new Label(this, {3570, 2520, 1275, 330}, QStringLiteral("Zorvak"),
+    logo = new Label(this, "logo", {3570, 2520, 1275, 330}, QStringLiteral("Zorvak"),
                      fonts::sized(14.25, true), centred);
-    logo->setObjectName(QStringLiteral("logo"));
-    Usluge = new Label(this, {3570, 2835, 1275, 435}, QStringLiteral("STUDIO"),
+    Usluge = new Label(this, "Usluge", {3570, 2835, 1275, 435}, QStringLiteral("STUDIO"),
                        fonts::sized(15.75, true), centred);
-    Usluge->setObjectName(QStringLiteral("Usluge"));
     Timer1 = new IdleTimer(
         durations::introFadeTick, [this] { return Timer1_Timer(); }, this);
 }
