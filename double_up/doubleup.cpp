@@ -4,6 +4,18 @@
 #include "common/runtime.h"
 
 #include <algorithm>
+#include <limits>
+
+namespace {
+// Cashing stops at the largest 64-bit value instead of wrapping: the credit
+// the card table hands over has no ceiling of its own.
+std::int64_t addToCredit(std::int64_t credit, std::int64_t amount) {
+    std::int64_t sum = 0;
+    if (__builtin_add_overflow(credit, amount, &sum))
+        return std::numeric_limits<std::int64_t>::max();
+    return sum;
+}
+} // namespace
 
 DoubleUp::DoubleUp(RandomSource& random) : random_(random) {}
 
@@ -57,20 +69,20 @@ bool DoubleUp::cashHalf() {
         ++half;
     if (half == 0)
         return false;
-    credit_ += half;
+    credit_ = addToCredit(credit_, half);
     stake_ -= half;
     return true;
 }
 
 void DoubleUp::cashAll() {
-    credit_ += stake_;
+    credit_ = addToCredit(credit_, stake_);
     stake_ = 0;
     card_ = Card::RedX;
 }
 
 std::int64_t DoubleUp::leave() {
     if (stake_ > 0) {
-        credit_ += stake_;
+        credit_ = addToCredit(credit_, stake_);
         stake_ = 0;
     }
     return credit_;
