@@ -5,6 +5,7 @@
 #include "card_table/karteigra.h"
 #include "common/imagebank.h"
 #include "common/label.h"
+#include "recordingswitcher.h"
 #include "startup/settings.h"
 #include "testsupport.h"
 
@@ -18,38 +19,12 @@
 Q_DECLARE_METATYPE(HandState)
 
 namespace {
-class FakeSwitcher final : public ScreenSwitcher {
-public:
-    struct Switch {
-        ScreenId target;
-        const Screen* from;
-    };
-    std::vector<Switch> switches;
-    std::vector<ScreenId> unloads;
-    std::vector<DoubleUpEntry> doubleUps;
-
-    void switchTo(ScreenId target, const Screen* from) override {
-        switches.push_back({target, from});
-    }
-    void unload(ScreenId screen) override { unloads.push_back(screen); }
-    void openDoubleUp(const DoubleUpEntry& entry) override { doubleUps.push_back(entry); }
-    void returnToCardTable(std::int64_t, QPoint) override {}
-    void endProgram() override {}
-    void closeRequested() override {}
-};
-
 QByteArray settingsFile(const QString& name, const QString& level, const QString& marker) {
     return settingsBytes({name, level, QStringLiteral("1"), marker});
 }
 
-// Card pictures of other sizes than a card, one plain colour each, so a face
+// The card pictures are plain colours in other sizes than a card, so a face
 // shows which colour it was given and that it was stretched to the card.
-QPixmap plainPicture(QColor colour, QSize size) {
-    QPixmap picture(size);
-    picture.fill(colour);
-    return picture;
-}
-
 const QColor redPicture(200, 0, 0);
 const QColor bluePicture(0, 0, 200);
 const QColor yellowPicture(200, 200, 0);
@@ -104,7 +79,7 @@ struct Table {
     void meters() { screen->Timer1().fire(); }
 
     TempProgramFolder folder;
-    FakeSwitcher switcher;
+    RecordingSwitcher switcher;
     SveSlike bank;
     ScriptedRandom random;
     std::unique_ptr<KarteIgra> screen;
@@ -502,11 +477,11 @@ void CardTableTest::endGame() {
     }
     QCOMPARE(table.screen->hand().state(), state);
 
-    auto* endGame = table.screen->findChild<Label*>(QStringLiteral("SnimiOpcije"));
+    Label* endGame = labelNamed(*table.screen, QStringLiteral("SnimiOpcije"));
     QTest::mouseClick(endGame, Qt::LeftButton);
     QCOMPARE(table.switcher.switches.size(), std::size_t(1));
     QCOMPARE(table.switcher.switches[0].target, ScreenId::MainMenu);
-    QCOMPARE(table.switcher.switches[0].from, table.screen.get());
+    QCOMPARE(table.switcher.switches[0].positionFrom, table.screen.get());
     QCOMPARE(table.switcher.unloads, std::vector<ScreenId>{ScreenId::CardTable});
     // No tick of the dropped table may run any more.
     QVERIFY(!table.screen->Timer1().isActive());

@@ -4,6 +4,7 @@
 #include "app/screenset.h"
 #include "common/label.h"
 #include "double_up/vecamanja.h"
+#include "recordingswitcher.h"
 #include "testsupport.h"
 
 #include <QLocale>
@@ -14,29 +15,6 @@
 namespace {
 constexpr float veca = 0.2f;  // draws outcome 1: Page Up wins
 constexpr float manja = 0.7f; // draws outcome 2: Page Down wins
-
-// Records what the screen asks of the program.
-class FakeSwitcher final : public ScreenSwitcher {
-public:
-    struct Return {
-        std::int64_t credit;
-        QPoint position;
-    };
-    void switchTo(ScreenId, const Screen*) override { ++switches; }
-    void unload(ScreenId screen) override { unloaded.push_back(screen); }
-    void openDoubleUp(const DoubleUpEntry&) override { ++switches; }
-    void returnToCardTable(std::int64_t credit, QPoint position) override {
-        returns.push_back({credit, position});
-    }
-    void endProgram() override { ++ends; }
-    void closeRequested() override { ++closeRequests; }
-
-    std::vector<Return> returns;
-    std::vector<ScreenId> unloaded;
-    int switches = 0;
-    int ends = 0;
-    int closeRequests = 0;
-};
 
 DoubleUpEntry entryOf(std::int64_t win, std::int64_t credit,
                       const QString& name = QStringLiteral("Igrac 1")) {
@@ -57,7 +35,7 @@ struct Visit {
         screen.Show();
     }
 
-    Label* label(const char* name) { return screen.findChild<Label*>(QString::fromLatin1(name)); }
+    Label* label(const char* name) { return labelNamed(screen, QString::fromLatin1(name)); }
     QString caption(const char* name) { return label(name)->caption(); }
     void press(Qt::Key key) { QTest::keyClick(&screen, key); }
     void tick() { screen.Timer1().fire(); }
@@ -68,7 +46,7 @@ struct Visit {
                shown.cacheKey() == bank.picture(picture).cacheKey();
     }
 
-    FakeSwitcher switcher;
+    RecordingSwitcher switcher;
     SveSlike bank;
     ScriptedRandom random;
     VecaManja screen;
@@ -345,7 +323,7 @@ void DoubleUpScreenTest::enterHandsTheCreditBack() {
     QCOMPARE(visit.switcher.returns.size(), std::size_t(1));
     QTEST(qint64(visit.switcher.returns[0].credit), "credit");
     QCOMPARE(visit.switcher.returns[0].position, where);
-    QCOMPARE(visit.switcher.unloaded, std::vector<ScreenId>{ScreenId::DoubleUp});
+    QCOMPARE(visit.switcher.unloads, std::vector<ScreenId>{ScreenId::DoubleUp});
     // Nothing of this visit ticks on.
     QVERIFY(!visit.screen.Timer1().isActive());
     QVERIFY(!visit.screen.Vracanje_Upitnika().isActive());
@@ -391,9 +369,10 @@ void DoubleUpScreenTest::otherKeysAndClicksDoNothing() {
     QCOMPARE(visit.caption("Kasa"), QStringLiteral("5,000.00"));
     QVERIFY(visit.shows(Picture::VecaManja));
     QVERIFY(visit.screen.isVisible());
-    QVERIFY(visit.switcher.unloaded.empty());
+    QVERIFY(visit.switcher.unloads.empty());
     QVERIFY(visit.switcher.returns.empty());
-    QCOMPARE(visit.switcher.switches, 0);
+    QVERIFY(visit.switcher.switches.empty());
+    QVERIFY(visit.switcher.doubleUps.empty());
     QCOMPARE(visit.random.taken, 1);
 
     // The window frame's close request goes to the program, which ends.
@@ -427,7 +406,7 @@ void DoubleUpScreenTest::secondVisitStartsAfresh() {
     QVERIFY(first && first->isVisible());
     QTest::keyClick(first, Qt::Key_PageUp);
     first->Timer1().fire();
-    QCOMPARE(first->findChild<Label*>(QStringLiteral("pogodjenihKarata"))->caption(),
+    QCOMPARE(labelNamed(*first, QStringLiteral("pogodjenihKarata"))->caption(),
              QStringLiteral("1"));
     QTest::keyClick(first, Qt::Key_Return);
     QCOMPARE(program.doubleUp(), nullptr);
@@ -437,7 +416,7 @@ void DoubleUpScreenTest::secondVisitStartsAfresh() {
     VecaManja* second = program.doubleUp();
     QVERIFY(second && second->isVisible());
     const auto caption = [&](const char* name) {
-        return second->findChild<Label*>(QString::fromLatin1(name))->caption();
+        return labelNamed(*second, QString::fromLatin1(name))->caption();
     };
     QCOMPARE(caption("pogodjenihKarata"), QStringLiteral("0"));
     QCOMPARE(caption("ukupanDobitakreal"), QStringLiteral("0.00"));

@@ -5,6 +5,7 @@
 #include "common/fonts.h"
 #include "common/idletimer.h"
 #include "common/label.h"
+#include "recordingswitcher.h"
 #include "startup/introfade.h"
 #include "startup/intrro.h"
 #include "testsupport.h"
@@ -16,24 +17,8 @@
 
 namespace {
 
-class RecordingSwitcher final : public ScreenSwitcher {
-public:
-    void switchTo(ScreenId target, const Screen* positionFrom) override {
-        calls << QStringLiteral("switchTo %1").arg(int(target));
-        from = positionFrom;
-    }
-    void unload(ScreenId screen) override { calls << QStringLiteral("unload %1").arg(int(screen)); }
-    void openDoubleUp(const DoubleUpEntry&) override { calls << QStringLiteral("openDoubleUp"); }
-    void returnToCardTable(std::int64_t, QPoint) override { calls << QStringLiteral("return"); }
-    void endProgram() override { calls << QStringLiteral("endProgram"); }
-    void closeRequested() override { calls << QStringLiteral("closeRequested"); }
-
-    QStringList calls;
-    const Screen* from = nullptr;
-};
-
-const QString toMenu = QStringLiteral("switchTo %1").arg(int(ScreenId::MainMenu));
-const QString unloadIntro = QStringLiteral("unload %1").arg(int(ScreenId::Intro));
+const QString toMenu = QStringLiteral("switchTo MainMenu");
+const QString unloadIntro = QStringLiteral("unload Intro");
 
 std::uint32_t grey(int level) {
     const int part = std::min(level, 255);
@@ -135,15 +120,15 @@ void IntroTest::screenShowsTheLevels() {
     intro.fadeTimer().stop();
     for (int step = 1; step <= tick; ++step)
         intro.Timer1_Timer();
-    QCOMPARE(intro.findChild<Label*>(QStringLiteral("logo"))->foreColor(), grey(logo));
-    QCOMPARE(intro.findChild<Label*>(QStringLiteral("Usluge"))->foreColor(), grey(usluge));
+    QCOMPARE(labelNamed(intro, QStringLiteral("logo"))->foreColor(), grey(logo));
+    QCOMPARE(labelNamed(intro, QStringLiteral("Usluge"))->foreColor(), grey(usluge));
 }
 
 void IntroTest::loadCentresAndStartsTheFade() {
     RecordingSwitcher switcher;
     Intrro intro(switcher);
-    Label* logo = intro.findChild<Label*>(QStringLiteral("logo"));
-    Label* usluge = intro.findChild<Label*>(QStringLiteral("Usluge"));
+    Label* logo = labelNamed(intro, QStringLiteral("logo"));
+    Label* usluge = labelNamed(intro, QStringLiteral("Usluge"));
     QCOMPARE(logo->caption(), QStringLiteral("Zorvak"));
     QCOMPARE(usluge->caption(), QStringLiteral("STUDIO"));
     QCOMPARE(logo->geometry(), Screen::toPixels(QRect(3570, 2520, 1275, 330)));
@@ -181,7 +166,7 @@ void IntroTest::menuOpensOnTheLastTickOnly() {
     intro.fadeTimer().fire();
     QVERIFY(!intro.fadeTimer().isActive());
     QCOMPARE(switcher.calls, (QStringList{toMenu, unloadIntro}));
-    QCOMPARE(switcher.from, &intro);
+    QCOMPARE(switcher.switches[0].positionFrom, &intro);
     // A stray tick after the end opens nothing more.
     QVERIFY(!intro.Timer1_Timer());
     QCOMPARE(switcher.calls.size(), 2);
@@ -198,7 +183,7 @@ void IntroTest::inputDuringTheFadeChangesNothing() {
     for (const Qt::Key key : {Qt::Key_Return, Qt::Key_Escape, Qt::Key_Space, Qt::Key_F1})
         QTest::keyClick(&intro, key);
     QTest::mouseClick(&intro, Qt::LeftButton);
-    QTest::mouseClick(intro.findChild<Label*>(QStringLiteral("logo")), Qt::LeftButton);
+    QTest::mouseClick(labelNamed(intro, QStringLiteral("logo")), Qt::LeftButton);
     QTest::mouseDClick(&intro, Qt::LeftButton);
     QVERIFY(switcher.calls.isEmpty());
     QCOMPARE(intro.fade().level(), 200);

@@ -7,16 +7,14 @@
 #include "common/imagebank.h"
 #include "common/label.h"
 #include "common/runtime.h"
+#include "recordingswitcher.h"
 #include "startup/glavnimeni.h"
 #include "startup/menuflash.h"
 #include "testsupport.h"
 
-#include <QDir>
-#include <QFile>
 #include <QTest>
 #include <algorithm>
 #include <memory>
-#include <vector>
 
 namespace {
 
@@ -29,64 +27,6 @@ QString colourText(std::uint32_t value) {
 
 constexpr std::uint32_t resting = 250u + 250u * 256u + 250u * 65536u;
 constexpr std::uint32_t black = 0;
-
-// Records what a screen asks for and whether the asking screen was still
-// visible at that moment, so the order "switch, then hide" is checked.
-class RecordingSwitcher final : public ScreenSwitcher {
-public:
-    struct Call {
-        QString what;
-        const Screen* from = nullptr;
-        bool callerVisible = false;
-    };
-
-    void switchTo(ScreenId target, const Screen* positionFrom) override {
-        record(QStringLiteral("switchTo %1").arg(name(target)), positionFrom);
-    }
-    void unload(ScreenId screen) override {
-        record(QStringLiteral("unload %1").arg(name(screen)), nullptr);
-    }
-    void openDoubleUp(const DoubleUpEntry&) override {
-        record(QStringLiteral("openDoubleUp"), nullptr);
-    }
-    void returnToCardTable(std::int64_t, QPoint) override {
-        record(QStringLiteral("returnToCardTable"), nullptr);
-    }
-    void endProgram() override { record(QStringLiteral("endProgram"), nullptr); }
-    void closeRequested() override { record(QStringLiteral("closeRequested"), nullptr); }
-
-    QStringList names() const {
-        QStringList list;
-        for (const Call& call : calls)
-            list << call.what;
-        return list;
-    }
-
-    const Screen* caller = nullptr;
-    std::vector<Call> calls;
-
-private:
-    static QString name(ScreenId id) {
-        switch (id) {
-        case ScreenId::Intro:
-            return QStringLiteral("Intro");
-        case ScreenId::MainMenu:
-            return QStringLiteral("MainMenu");
-        case ScreenId::CardTable:
-            return QStringLiteral("CardTable");
-        case ScreenId::DoubleUp:
-            return QStringLiteral("DoubleUp");
-        case ScreenId::Options:
-            return QStringLiteral("Options");
-        case ScreenId::Controls:
-            return QStringLiteral("Controls");
-        }
-        return {};
-    }
-    void record(const QString& what, const Screen* from) {
-        calls.push_back({what, from, caller && caller->isVisible()});
-    }
-};
 
 const QString statusNewGame = QStringLiteral("Pokretanje novog tombela.");
 const QString statusOptions =
@@ -114,7 +54,7 @@ struct MenuRig {
             QTest::qFail("the menu was never shown", __FILE__, __LINE__);
     }
 
-    Label* label(const QString& name) const { return menu->findChild<Label*>(name); }
+    Label* label(const QString& name) const { return labelNamed(*menu, name); }
     QPoint centreOf(const QString& name) const { return label(name)->geometry().center(); }
     QString status() const { return label(QStringLiteral("Objasnjenje"))->caption(); }
     std::uint32_t colourOf(const QString& name) const { return label(name)->foreColor(); }
@@ -463,13 +403,13 @@ void MainMenuTest::clicks() {
     else
         QTest::mouseClick(rig.label(target), Qt::LeftButton);
 
-    QCOMPARE(rig.switcher.names(), calls);
-    for (const auto& call : rig.switcher.calls) {
-        if (call.what.startsWith(QLatin1String("switchTo"))) {
-            QCOMPARE(call.from, rig.menu.get());
-            QVERIFY2(call.callerVisible, "the menu hid before it switched");
-        }
-    }
+    QCOMPARE(rig.switcher.calls, calls);
+    // The menu asks for the next screen while it still shows, then hides.
+    for (const auto& call : rig.switcher.switches)
+        QCOMPARE(call.positionFrom, rig.menu.get());
+    for (qsizetype i = 0; i < rig.switcher.calls.size(); ++i)
+        if (rig.switcher.calls[i].startsWith(QLatin1String("switchTo")))
+            QVERIFY2(rig.switcher.callerVisible[i], "the menu hid before it switched");
     QCOMPARE(rig.folder.read(QStringLiteral("config.not")), writes ? loaded : changed);
     QCOMPARE(rig.menu->isHidden(), hides);
     // A click leaves the hover state and the status as they were.
@@ -481,12 +421,11 @@ void MainMenuTest::clicks() {
 void MainMenuTest::failedWriteStillLeavesTheMenu() {
     MenuRig rig;
     // config.not turns into a folder: no write can succeed now.
-    QVERIFY(QFile::remove(rig.folder.file(QStringLiteral("config.not"))));
-    QVERIFY(QDir(rig.folder.path()).mkdir(QStringLiteral("config.not")));
+    QVERIFY(rig.folder.replaceWithFolder(QStringLiteral("config.not")));
     QVERIFY(!rig.menu->writeSettingsCopies());
 
     QTest::mouseClick(rig.label(QStringLiteral("menuOpcije")), Qt::LeftButton);
-    QCOMPARE(rig.switcher.names(), QStringList{"switchTo Options"});
+    QCOMPARE(rig.switcher.calls, QStringList{"switchTo Options"});
     QVERIFY(rig.menu->isHidden());
 
     // Back in the menu the load falls back on the defaults, and "izlaz"
@@ -494,7 +433,7 @@ void MainMenuTest::failedWriteStillLeavesTheMenu() {
     rig.menu->Show();
     QCOMPARE(rig.menu->settingsCopies(), Settings::defaults());
     QTest::mouseClick(rig.label(QStringLiteral("menuIzlaz")), Qt::LeftButton);
-    QCOMPARE(rig.switcher.names(), (QStringList{"switchTo Options", "endProgram"}));
+    QCOMPARE(rig.switcher.calls, (QStringList{"switchTo Options", "endProgram"}));
 }
 
 void MainMenuTest::writeSettingsCopiesWritesTheLastLoad() {

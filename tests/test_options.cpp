@@ -3,51 +3,21 @@
 // "unazad" writes before it hands back to the main menu.
 
 #include "common/label.h"
+#include "recordingswitcher.h"
 #include "settings_screens/opcije.h"
+#include "settingsrows.h"
 #include "startup/settings.h"
 #include "testsupport.h"
 
-#include <QDir>
 #include <QFileInfo>
 #include <QLineEdit>
 #include <QTest>
 
-#include <vector>
-
-Q_DECLARE_METATYPE(Settings)
-
 namespace {
-// Records the screen changes the options screen asks for.
-class RecordingSwitcher final : public ScreenSwitcher {
-public:
-    struct Switch {
-        ScreenId target;
-        const Screen* positionFrom;
-    };
-    std::vector<Switch> switches;
-    int otherCalls = 0;
-
-    void switchTo(ScreenId target, const Screen* positionFrom) override {
-        switches.push_back({target, positionFrom});
-    }
-    void unload(ScreenId) override { ++otherCalls; }
-    void openDoubleUp(const DoubleUpEntry&) override { ++otherCalls; }
-    void returnToCardTable(std::int64_t, QPoint) override { ++otherCalls; }
-    void endProgram() override { ++otherCalls; }
-    void closeRequested() override { ++otherCalls; }
-};
-
 const QStringList choiceLabels{"ulog2000", "ulog5000", "ulog10000", "Tema01", "Tema02",
                                "Tema03",   "Tema04",   "Tema05",    "Tema06"};
 const QStringList markers{"OK1",     "OK2",     "OK3",     "TemaOK1", "TemaOK2",
                           "TemaOK3", "TemaOK4", "TemaOK5", "TemaOK6"};
-
-Label* label(const Opcije& screen, const QString& name) {
-    auto* found = screen.findChild<Label*>(name);
-    if (!found)
-        qFatal("no label %s", qPrintable(name));
-    return found;
-}
 
 QLineEdit* nameBox(const Opcije& screen) {
     return screen.findChild<QLineEdit*>("Load001");
@@ -58,10 +28,10 @@ QLineEdit* nameBox(const Opcije& screen) {
 QStringList marks(const Opcije& screen) {
     QStringList seen;
     for (const QString& name : choiceLabels)
-        if (label(screen, name)->isBold())
+        if (labelNamed(screen, name)->isBold())
             seen << name;
     for (const QString& name : markers)
-        if (!label(screen, name)->isHidden())
+        if (!labelNamed(screen, name)->isHidden())
             seen << name;
     return seen;
 }
@@ -72,7 +42,7 @@ Settings settings(const QString& name, const QString& level, const QString& them
 }
 
 void click(const Opcije& screen, const QString& name) {
-    QTest::mouseClick(label(screen, name), Qt::LeftButton);
+    QTest::mouseClick(labelNamed(screen, name), Qt::LeftButton);
 }
 } // namespace
 
@@ -101,7 +71,7 @@ void OptionsTest::stateAtCreation() {
     RecordingSwitcher switcher;
     Opcije screen(switcher);
     QCOMPARE(marks(screen), QStringList{"TemaOK6"});
-    QVERIFY(label(screen, "Tema05")->isHidden());
+    QVERIFY(labelNamed(screen, "Tema05")->isHidden());
     // The name box is the only control that takes the keyboard.
     QWidgetList focusable;
     for (QWidget* widget : screen.findChildren<QWidget*>())
@@ -150,7 +120,7 @@ void OptionsTest::layout() {
     const auto labels = screen.findChildren<Label*>();
     QCOMPARE(labels.size(), qsizetype(std::size(expected)));
     for (const Expected& e : expected) {
-        const Label* l = label(screen, e.name);
+        const Label* l = labelNamed(screen, e.name);
         QCOMPARE(l->caption(), QString::fromLatin1(e.caption));
         QCOMPARE(l->geometry(), Screen::toPixels(e.twips));
         // No caption is cut, whether its choice is marked or not.
@@ -160,8 +130,8 @@ void OptionsTest::layout() {
         QCOMPARE(l->foreColor(),
                  std::uint32_t(QLatin1String(e.name) == "SnimiOpcije" ? 0 : 0xFFFFFF));
     }
-    QVERIFY(label(screen, "Label1")->isBold());
-    QVERIFY(label(screen, "SnimiOpcije")->isBold());
+    QVERIFY(labelNamed(screen, "Label1")->isBold());
+    QVERIFY(labelNamed(screen, "SnimiOpcije")->isBold());
     QCOMPARE(nameBox(screen)->geometry(), Screen::toPixels(QRect(1800, 3340, 2535, 285)));
     QCOMPARE(nameBox(screen)->palette().color(QPalette::Text), QColor(Qt::black));
     QCOMPARE(nameBox(screen)->palette().color(QPalette::Base), QColor(Qt::white));
@@ -172,7 +142,7 @@ void OptionsTest::unazadIsDrawnAsAWhiteBox() {
     RecordingSwitcher switcher;
     Opcije screen(switcher);
     const QImage picture = screen.grab().toImage();
-    const QRect box = label(screen, "SnimiOpcije")->geometry();
+    const QRect box = labelNamed(screen, "SnimiOpcije")->geometry();
     QCOMPARE(QColor(picture.pixel(box.topLeft())), QColor(Qt::black)); // the border
     QCOMPARE(QColor(picture.pixel(box.topLeft() + QPoint(3, 3))), QColor(Qt::white));
     QCOMPARE(QColor(picture.pixel(box.bottomRight() - QPoint(3, 3))), QColor(Qt::white));
@@ -234,7 +204,7 @@ void OptionsTest::firstShowingMarks() {
     Opcije screen(switcher);
     screen.Show();
     QCOMPARE(marks(screen), expected);
-    QVERIFY(label(screen, "Tema05")->isHidden());
+    QVERIFY(labelNamed(screen, "Tema05")->isHidden());
     // Showing never writes the file.
     QCOMPARE(folder.exists("config.not"), !file.isNull());
     QCOMPARE(folder.read("config.not"), file);
@@ -359,13 +329,7 @@ void OptionsTest::unazadWritesWhatWasRead_data() {
     row("odd fourth field", settings("Ana", "1", "1", " [x] "));
     // Longer than the box takes by typing: kept whole while untouched.
     row("long name", settings("Aleksandar Karadjordjevic", "1", "1"));
-    QTest::newRow("three lines") << QByteArray("\"Ana\"\r\n\"2\"\r\n\"3\"\r\n")
-                                 << settings("Ana", "2", "3", "");
-    QTest::newRow("extra lines") << QByteArray("\"Ana\"\r\n\"2\"\r\n\"3\"\r\n\"x\"\r\n\"y\"\r\n")
-                                 << settings("Ana", "2", "3");
-    QTest::newRow("LF endings") << QByteArray("\"Ana\"\n\"2\"\n\"3\"\n\"x\"\n")
-                                << settings("Ana", "2", "3");
-    QTest::newRow("missing file") << QByteArray() << settings("", "", "", "");
+    addForeignSettingsFileRows();
 }
 
 void OptionsTest::unazadWritesWhatWasRead() {
@@ -386,7 +350,7 @@ void OptionsTest::unazadWritesWhatWasRead() {
     QCOMPARE(switcher.switches.size(), std::size_t(1));
     QCOMPARE(switcher.switches[0].target, ScreenId::MainMenu);
     QCOMPARE(switcher.switches[0].positionFrom, nullptr);
-    QCOMPARE(switcher.otherCalls, 0);
+    QCOMPARE(switcher.calls, QStringList{"switchTo MainMenu"});
     QVERIFY(screen.isHidden());
 }
 
@@ -466,16 +430,14 @@ void OptionsTest::writeFailureStillReturnsToTheMenu() {
     screen.Show();
     click(screen, "Tema06");
     // The file turns into a folder that no write can replace.
-    QVERIFY(QFile::remove(folder.file("config.not")));
-    QVERIFY(QDir(folder.path()).mkdir("config.not"));
+    QVERIFY(folder.replaceWithFolder("config.not"));
 
     click(screen, "SnimiOpcije");
     QCOMPARE(switcher.switches.size(), std::size_t(1));
     QCOMPARE(switcher.switches[0].target, ScreenId::MainMenu);
     QVERIFY(screen.isHidden());
     QVERIFY(QFileInfo(folder.file("config.not")).isDir());
-    QCOMPARE(QDir(folder.path()).entryList(QDir::NoDotAndDotDot | QDir::AllEntries),
-             QStringList{"config.not"});
+    QCOMPARE(folder.entries(), QStringList{"config.not"});
 }
 
 QTEST_MAIN(OptionsTest)

@@ -3,6 +3,7 @@
 // with the player's own pictures for theme 6.
 
 #include "common/imagebank.h"
+#include "recordingswitcher.h"
 #include "startup/glavnimeni.h"
 #include "testsupport.h"
 
@@ -16,16 +17,6 @@
 #include <array>
 
 namespace {
-
-class QuietSwitcher final : public ScreenSwitcher {
-public:
-    void switchTo(ScreenId, const Screen*) override {}
-    void unload(ScreenId) override {}
-    void openDoubleUp(const DoubleUpEntry&) override {}
-    void returnToCardTable(std::int64_t, QPoint) override {}
-    void endProgram() override {}
-    void closeRequested() override {}
-};
 
 constexpr std::array<CardColour, 4> holderOrder{CardColour::Green, CardColour::Yellow,
                                                 CardColour::Blue, CardColour::Red};
@@ -103,8 +94,7 @@ QImage comparable(const QPixmap& pixmap) {
 std::array<QPixmap, 4> fillWithSentinels(SveSlike& bank) {
     std::array<QPixmap, 4> sentinels;
     for (int i = 0; i < 4; ++i) {
-        sentinels[i] = QPixmap(3, 3);
-        sentinels[i].fill(QColor(i * 60, 7, 7));
+        sentinels[i] = plainPicture(QColor(i * 60, 7, 7), {3, 3});
         bank.setHolder(holderOrder[i], sentinels[i]);
     }
     return sentinels;
@@ -113,7 +103,7 @@ std::array<QPixmap, 4> fillWithSentinels(SveSlike& bank) {
 struct ThemeRig {
     TempProgramFolder folder;
     SveSlike bank;
-    QuietSwitcher switcher;
+    RecordingSwitcher switcher;
     glavniMeni menu{switcher, bank};
     std::array<QPixmap, 4> sentinels = fillWithSentinels(bank);
 

@@ -1,5 +1,6 @@
 #include "testsupport.h"
 
+#include "common/label.h"
 #include "common/runtime.h"
 
 #include <QDir>
@@ -41,4 +42,25 @@ QByteArray TempProgramFolder::read(const QString& name) const {
 
 bool TempProgramFolder::exists(const QString& name) const {
     return QFileInfo::exists(dir_.filePath(name));
+}
+
+bool TempProgramFolder::replaceWithFolder(const QString& name) const {
+    return QFile::remove(dir_.filePath(name)) && QDir(dir_.path()).mkdir(name);
+}
+
+QStringList TempProgramFolder::entries() const {
+    return QDir(dir_.path()).entryList(QDir::NoDotAndDotDot | QDir::AllEntries, QDir::Name);
+}
+
+Label* labelNamed(const QObject& parent, const QString& name) {
+    auto* found = parent.findChild<Label*>(name);
+    if (!found)
+        qFatal("no label %s", qPrintable(name));
+    return found;
+}
+
+QPixmap plainPicture(QColor colour, QSize size) {
+    QPixmap picture(size);
+    picture.fill(colour);
+    return picture;
 }

@@ -1,11 +1,15 @@
 #pragma once
-// Helpers shared by the tests: a scripted random source and a throw-away
-// program folder.
+// Helpers shared by the tests: a scripted random source, a throw-away
+// program folder, a screen's labels found by name and plain pictures.
 
 #include "common/random.h"
 
 #include <QByteArray>
+#include <QColor>
+#include <QPixmap>
+#include <QSize>
 #include <QString>
+#include <QStringList>
 #include <QTemporaryDir>
 #include <deque>
 #include <initializer_list>
@@ -43,7 +47,21 @@ public:
     void write(const QString& name, const QByteArray& bytes) const;
     QByteArray read(const QString& name) const;
     bool exists(const QString& name) const;
+    // Puts a folder where the file stood, so that no write can replace it.
+    bool replaceWithFolder(const QString& name) const;
+    // Everything the folder holds at its top level, sorted.
+    QStringList entries() const;
 
 private:
     QTemporaryDir dir_;
 };
+
+class Label;
+class QObject;
+
+// The label of that name below `parent`. A name that is not there is a fault
+// of the test itself and ends the run at once, naming the label.
+Label* labelNamed(const QObject& parent, const QString& name);
+
+// A picture of one plain colour.
+QPixmap plainPicture(QColor colour, QSize size);

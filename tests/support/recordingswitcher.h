@@ -1,0 +1,54 @@
+#pragma once
+// A switcher for screen tests: it does nothing but write down what a screen
+// asks of the program, in order, so a test can check what was asked, with
+// what, and whether the asking screen was still showing at that moment.
+
+#include "common/switcher.h"
+
+#include <QList>
+#include <QPoint>
+#include <QStringList>
+#include <cstdint>
+#include <vector>
+
+class RecordingSwitcher final : public ScreenSwitcher {
+public:
+    struct Switch {
+        ScreenId target;
+        const Screen* positionFrom;
+    };
+    struct Return {
+        std::int64_t credit;
+        QPoint position;
+    };
+
+    void switchTo(ScreenId target, const Screen* positionFrom) override;
+    void unload(ScreenId screen) override;
+    void openDoubleUp(const DoubleUpEntry& entry) override;
+    void returnToCardTable(std::int64_t credit, QPoint position) override;
+    void endProgram() override;
+    void closeRequested() override;
+
+    // "Intro", "MainMenu", "CardTable", "DoubleUp", "Options", "Controls".
+    static QString nameOf(ScreenId screen);
+
+    // The screen whose visibility is noted at every call; none by default.
+    const Screen* caller = nullptr;
+
+    // Every call in order: "switchTo MainMenu", "unload CardTable",
+    // "openDoubleUp", "returnToCardTable", "endProgram", "closeRequested".
+    QStringList calls;
+    // For each call, whether `caller` was visible then (false without one).
+    QList<bool> callerVisible;
+
+    // The calls' details, each kind in its own order.
+    std::vector<Switch> switches;
+    std::vector<ScreenId> unloads;
+    std::vector<DoubleUpEntry> doubleUps;
+    std::vector<Return> returns;
+    int ends = 0;
+    int closeRequests = 0;
+
+private:
+    void record(const QString& call);
+};

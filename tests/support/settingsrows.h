@@ -1,0 +1,13 @@
+#pragma once
+// Data rows for the screens that read config.not on showing and write it back
+// on leaving: files the program did not write itself, and what they read as.
+
+#include "startup/settings.h"
+
+#include <QMetaType>
+
+Q_DECLARE_METATYPE(Settings)
+
+// Adds "three lines", "extra lines", "LF endings" and "missing file" to a
+// table whose columns are the file's bytes and the Settings written back.
+void addForeignSettingsFileRows();
