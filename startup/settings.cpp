@@ -102,6 +102,9 @@ Settings readSettings(const QString& programFolder) {
 bool writeSettings(const QString& programFolder, const Settings& settings) {
     const QString path = settingsPath(programFolder);
     QSaveFile file(path);
+    // In a folder that cannot be written no new file can take the old one's
+    // place; a file that can be written is then rewritten where it stands.
+    file.setDirectWriteFallback(true);
     const QByteArray bytes = settingsBytes(settings);
     if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size() || !file.commit()) {
         std::fprintf(stderr, "tombel: cannot write %s: %s\n",
