@@ -3,7 +3,9 @@
 #include "common/runtime.h"
 #include "common/screen.h"
 
+#include <QByteArrayView>
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
 #include <QImageReader>
 
@@ -16,6 +18,53 @@ int holderIndex(CardColour colour) {
 // program or exhaust memory.
 constexpr int maxUserPictureSide = 8192;
 constexpr qint64 maxUserPicturePixels = 40'000'000;
+
+// The JPEG decoder takes a file cut short without complaint and fills the
+// missing rows with grey. A whole JPEG reaches its end-of-image marker: walk
+// its segments, each skipped by its length, and the coded data after each
+// start of scan up to the next marker, and see whether the end is reached.
+bool jpegReachesItsEnd(QByteArrayView data) {
+    const auto byte = [&](qsizetype at) { return static_cast<quint8>(data[at]); };
+    qsizetype at = 2; // past the start-of-image marker
+    while (at + 1 < data.size()) {
+        const quint8 marker = byte(at + 1);
+        if (byte(at) != 0xFF || marker == 0xFF) {
+            ++at; // stray bytes and fill bytes between segments
+            continue;
+        }
+        if (marker == 0xD9)
+            return true;
+        if (marker == 0x01 || (marker >= 0xD0 && marker <= 0xD7)) {
+            at += 2;
+            continue;
+        }
+        if (at + 3 >= data.size())
+            return false;
+        at += 2 + ((byte(at + 2) << 8) | byte(at + 3));
+        if (marker != 0xDA)
+            continue;
+        // Coded data: 0xFF is followed by a stuffed zero, a restart or a marker.
+        while (at + 1 < data.size()) {
+            const quint8 next = byte(at + 1);
+            if (byte(at) == 0xFF && next != 0x00 && (next < 0xD0 || next > 0xD7))
+                break;
+            ++at;
+        }
+    }
+    return false;
+}
+
+bool isWholePicture(const QString& path) {
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return false;
+    // Mapped, not read: only the pages the walk touches are loaded.
+    const uchar* mapped = file.map(0, file.size());
+    if (!mapped)
+        return false;
+    const QByteArrayView data(mapped, file.size());
+    return !data.startsWith("\xFF\xD8\xFF") || jpegReachesItsEnd(data);
+}
 } // namespace
 
 const QPixmap& SveSlike::tema(int theme, int picture) const {
@@ -67,6 +116,8 @@ std::optional<QPixmap> loadUserPicture(const QString& path) {
     if (!size.isValid() || size.width() > maxUserPictureSide ||
         size.height() > maxUserPictureSide ||
         qint64(size.width()) * size.height() > maxUserPicturePixels)
+        return std::nullopt;
+    if (!isWholePicture(path))
         return std::nullopt;
     const QImage image = reader.read();
     if (image.isNull())

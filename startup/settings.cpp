@@ -74,16 +74,19 @@ SettingsFields readSettingsFields(const QString& programFolder) {
     if (!file.open(QIODevice::ReadOnly))
         return {};
     // Only four lines are ever used, so a huge file is read no further than
-    // needed: whole lines up to the fourth line end.
+    // needed: whole lines up to the fourth line end. Each chunk's line ends
+    // are counted once, so one long line costs no more than its reading.
     QByteArray contents;
-    int lineEnds = 0;
-    while (lineEnds < 4 && !file.atEnd()) {
+    qsizetype feeds = 0;
+    qsizetype returns = 0;
+    while (std::max(feeds, returns) < 4 && !file.atEnd()) {
         const QByteArray chunk = file.read(64 * 1024);
         if (chunk.isEmpty())
             break;
         contents += chunk;
         // Never more than the true number of line ends, whatever their kind.
-        lineEnds = int(std::max(contents.count('\n'), contents.count('\r')));
+        feeds += chunk.count('\n');
+        returns += chunk.count('\r');
     }
     if (file.error() != QFileDevice::NoError && contents.isEmpty())
         return {};
@@ -99,6 +102,9 @@ Settings readSettings(const QString& programFolder) {
 bool writeSettings(const QString& programFolder, const Settings& settings) {
     const QString path = settingsPath(programFolder);
     QSaveFile file(path);
+    // In a folder that cannot be written no new file can take the old one's
+    // place; a file that can be written is then rewritten where it stands.
+    file.setDirectWriteFallback(true);
     const QByteArray bytes = settingsBytes(settings);
     if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size() || !file.commit()) {
         std::fprintf(stderr, "tombel: cannot write %s: %s\n",

@@ -39,8 +39,9 @@ SettingsFields readSettingsFields(const QString& programFolder);
 // the empty text.
 Settings readSettings(const QString& programFolder);
 
-// Replaces the file atomically with the four values. A failure is reported on
-// standard error and returned as false; the old file is then left untouched.
+// Replaces the file atomically with the four values; in a folder that cannot
+// be written, a file that can be is rewritten in place. A failure is reported
+// on standard error and returned as false; the old file is then left untouched.
 bool writeSettings(const QString& programFolder, const Settings& settings);
 
 // The main menu's load on every activation: a file that is missing, or whose

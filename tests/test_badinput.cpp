@@ -1,0 +1,633 @@
+// The whole program fed bad input: a damaged, odd or unwritable config.not, a
+// program folder that cannot be written, and player pictures that are not
+// what their names say. Whatever it is given, the program stays up with
+// exactly one screen shown, every way out still works, nothing stalls, and
+// config.not afterwards holds what the program's rules make of the input.
+
+#include "app/screenset.h"
+#include "card_table/karteigra.h"
+#include "common/imagebank.h"
+#include "common/label.h"
+#include "startup/glavnimeni.h"
+#include "startup/intrro.h"
+#include "startup/settings.h"
+#include "testsupport.h"
+
+#include <QBuffer>
+#include <QCoreApplication>
+#include <QDir>
+#include <QElapsedTimer>
+#include <QFile>
+#include <QFileInfo>
+#include <QImage>
+#include <QLineEdit>
+#include <QRandomGenerator>
+#include <QScopeGuard>
+#include <QTest>
+#include <QtEndian>
+
+#include <array>
+#include <cstdio>
+#include <unistd.h>
+
+namespace {
+
+// Far above what any of these cases needs when nothing stalls.
+#if defined(__SANITIZE_ADDRESS__)
+constexpr qint64 caseBudgetMs = 15000;
+#else
+constexpr qint64 caseBudgetMs = 3000;
+#endif
+
+const QString configName = QStringLiteral("config.not");
+
+// Runs a helper that checks with QTest macros, and stops the caller too once
+// a check has failed.
+#define CHECKED(call)                                                                              \
+    do {                                                                                           \
+        call;                                                                                      \
+        if (QTest::currentTestFailed())                                                            \
+            return;                                                                                \
+    } while (false)
+
+// Bytes of a literal, NULs included.
+template <std::size_t N> QByteArray raw(const char (&bytes)[N]) {
+    return QByteArray(bytes, qsizetype(N - 1));
+}
+
+// Collects what the program writes to standard error while it lives, so a
+// test can see each failed write being reported. Only the stdio stream is
+// swapped: the sanitizers write to the file descriptor and still show.
+class StderrCapture {
+public:
+    StderrCapture() : saved_(stderr) {
+        stream_ = open_memstream(&buffer_, &size_);
+        if (stream_)
+            stderr = stream_;
+    }
+    ~StderrCapture() {
+        stderr = saved_;
+        if (stream_)
+            std::fclose(stream_);
+        std::free(buffer_);
+    }
+    StderrCapture(const StderrCapture&) = delete;
+    StderrCapture& operator=(const StderrCapture&) = delete;
+
+    int reports() {
+        if (!stream_)
+            return -1;
+        std::fflush(stream_);
+        return int(QByteArray(buffer_, qsizetype(size_)).count("tombel: cannot write"));
+    }
+
+private:
+    FILE* saved_;
+    FILE* stream_ = nullptr;
+    char* buffer_ = nullptr;
+    size_t size_ = 0;
+};
+
+struct Program {
+    TempProgramFolder folder;
+    ScriptedRandom random;
+    StderrCapture errors;
+    int ends = 0;
+    ScreenSet screens{random, [this] { ++ends; }};
+
+    // The intro's fade, ticked through to its hand-over.
+    glavniMeni* startToMenu() {
+        screens.start();
+        Intrro* intro = screens.intro();
+        intro->fadeTimer().stop();
+        for (int tick = 0; tick < 256 && screens.intro(); ++tick)
+            intro->Timer1_Timer();
+        settle();
+        return screens.mainMenu();
+    }
+
+    // Lets closed screens go, as the event loop would.
+    static void settle() { QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete); }
+
+    static void click(Screen* screen, const char* label) {
+        QVERIFY(screen);
+        auto* target = screen->findChild<Label*>(QLatin1String(label));
+        QVERIFY2(target, label);
+        QTest::mouseClick(target, Qt::LeftButton);
+        settle();
+    }
+
+    QStringList shown() const {
+        QStringList names;
+        const std::pair<ScreenId, const char*> all[] = {
+            {ScreenId::Intro, "Intro"},         {ScreenId::MainMenu, "MainMenu"},
+            {ScreenId::CardTable, "CardTable"}, {ScreenId::DoubleUp, "DoubleUp"},
+            {ScreenId::Options, "Options"},     {ScreenId::Controls, "Controls"}};
+        for (const auto& [id, name] : all)
+            if (Screen* screen = screens.existing(id); screen && screen->isVisible())
+                names << QLatin1String(name);
+        return names;
+    }
+
+    // config.not as the test compares it: its bytes, or what stands in its place.
+    QByteArray file() const {
+        const QFileInfo info(folder.file(configName));
+        if (info.isDir())
+            return QByteArrayLiteral("<directory>");
+        if (!info.exists())
+            return QByteArrayLiteral("<missing>");
+        return folder.read(configName);
+    }
+
+    // One hand with keys: stake, spin, stop, hold the first card, spin the
+    // others, stop, and Enter once more to finish. The draws are scripted so
+    // that every colour shows once.
+    void playAHand(KarteIgra& table) {
+        const auto draw = [&](std::initializer_list<int> codes) {
+            for (int code : codes)
+                random.push(ScriptedRandom::forDrawCode(code));
+            table.Brojac().fire();
+            table.ZaNoveKarte().fire();
+        };
+        QTest::keyClick(&table, Qt::Key_F2);
+        QTest::keyClick(&table, Qt::Key_Return);
+        draw({1, 2, 3, 4, 1});
+        QTest::keyClick(&table, Qt::Key_Return);
+        QTest::keyClick(&table, Qt::Key_1);
+        QTest::keyClick(&table, Qt::Key_Return);
+        draw({2, 3, 4, 2});
+        QTest::keyClick(&table, Qt::Key_Return);
+        QTest::keyClick(&table, Qt::Key_Return);
+        table.Timer1().fire();
+    }
+};
+
+// A picture label's text fits its box: whole when it fits, else cut with an
+// ellipsis. Long texts are never measured here, only recognised as cut.
+void checkFitted(const QLabel* label, const QString& text) {
+    const QString shown = label->text();
+    QVERIFY2(shown.size() < 1000, "the whole of a long text was laid out");
+    const QFontMetrics metrics(label->font());
+    if (text.size() < 1000 && metrics.horizontalAdvance(text) <= label->width()) {
+        QCOMPARE(shown, text);
+        return;
+    }
+    QVERIFY(shown.endsWith(QChar(0x2026)));
+    QVERIFY(metrics.horizontalAdvance(shown) <= label->width());
+}
+
+// What one walk through the program should leave.
+struct Expect {
+    Settings copies;           // the menu's copies after its first showing
+    QByteArray afterLoad;      // config.not after that showing
+    QString readName;          // the name the card table and the options screen read
+    bool writesFail = false;   // every write fails and is reported
+    bool loadRewrites = false; // the menu's showing writes the defaults
+};
+
+// Every screen that reads or writes config.not, visited the way a player
+// would: a game with a few keys, the options with one choice changed, the
+// controls, and "izlaz". After each step exactly one screen shows and the file
+// is what the rules say.
+void walkThrough(Program& program, const Expect& expect) {
+    QElapsedTimer clock;
+    clock.start();
+    int reports = 0;
+    // Each failed write says so once on standard error.
+    const auto checkReports = [&](int writes, const char* step) {
+        const int expected = reports + (expect.writesFail ? writes : 0);
+        QVERIFY2(program.errors.reports() == expected, step);
+        reports = expected;
+    };
+    const int showingWrites = expect.loadRewrites ? 1 : 0;
+
+    glavniMeni* menu = program.startToMenu();
+    QVERIFY(menu);
+    QCOMPARE(program.shown(), QStringList{"MainMenu"});
+    QCOMPARE(menu->settingsCopies(), expect.copies);
+    QCOMPARE(program.file(), expect.afterLoad);
+    CHECKED(checkReports(showingWrites, "first showing of the menu"));
+
+    // A game: the table takes its name from the file the menu left.
+    CHECKED(program.click(menu, "menuNovaigra"));
+    KarteIgra* table = program.screens.cardTable();
+    QVERIFY(table);
+    QCOMPARE(program.shown(), QStringList{"CardTable"});
+    QCOMPARE(table->playerName(), expect.readName);
+    CHECKED(checkFitted(table->findChild<QLabel*>(QStringLiteral("Load001")), expect.readName));
+    if (!expect.writesFail)
+        CHECKED(checkFitted(table->findChild<QLabel*>(QStringLiteral("keep_1")),
+                            expect.copies.holdMarkerCaption));
+    program.playAHand(*table);
+    QCOMPARE(program.shown(), QStringList{"CardTable"});
+    QCOMPARE(table->hand().state(), HandState::Idle);
+    CHECKED(program.click(table, "SnimiOpcije"));
+    QCOMPARE(program.shown(), QStringList{"MainMenu"});
+    QVERIFY(!program.screens.cardTable());
+    QCOMPARE(program.file(), expect.afterLoad);
+    CHECKED(checkReports(showingWrites, "return from the card table"));
+
+    // The options: the menu saves its copies, the screen shows the name, the
+    // player picks the largest starting credit and goes back.
+    CHECKED(program.click(menu, "menuOpcije"));
+    QCOMPARE(program.shown(), QStringList{"Options"});
+    CHECKED(checkReports(1, "opcije"));
+    const QByteArray menuSaved =
+        expect.writesFail ? expect.afterLoad : settingsBytes(expect.copies);
+    QCOMPARE(program.file(), menuSaved);
+    Screen* options = program.screens.existing(ScreenId::Options);
+    auto* nameBox = options->findChild<QLineEdit*>(QStringLiteral("Load001"));
+    QVERIFY(nameBox);
+    QCOMPARE(nameBox->text(), expect.readName);
+    CHECKED(program.click(options, "ulog10000"));
+    CHECKED(program.click(options, "SnimiOpcije"));
+    QCOMPARE(program.shown(), QStringList{"MainMenu"});
+    CHECKED(checkReports(1 + showingWrites, "unazad on the options screen"));
+    Settings kept = expect.copies;
+    if (!expect.writesFail)
+        kept.startingStakeLevel = QStringLiteral("3");
+    const QByteArray keptFile = expect.writesFail ? expect.afterLoad : settingsBytes(kept);
+    QCOMPARE(program.file(), keptFile);
+    QCOMPARE(menu->settingsCopies(), kept);
+
+    // The controls pass the file through unchanged.
+    CHECKED(program.click(menu, "menuKontrole"));
+    QCOMPARE(program.shown(), QStringList{"Controls"});
+    CHECKED(program.click(program.screens.existing(ScreenId::Controls), "SnimiOpcije"));
+    QCOMPARE(program.shown(), QStringList{"MainMenu"});
+    CHECKED(checkReports(1 + showingWrites, "unazad on the controls screen"));
+    QCOMPARE(program.file(), keptFile);
+    QCOMPARE(menu->settingsCopies(), kept);
+
+    CHECKED(program.click(menu, "menuIzlaz"));
+    QCOMPARE(program.ends, 1);
+    QVERIFY(program.shown().isEmpty());
+    CHECKED(checkReports(1, "izlaz"));
+    QCOMPARE(program.file(), keptFile);
+
+    QVERIFY2(clock.elapsed() < caseBudgetMs,
+             qPrintable(QStringLiteral("the walk took %1 ms").arg(clock.elapsed())));
+}
+
+QByteArray lines(std::initializer_list<const char*> values, const char* end = "\r\n") {
+    QByteArray bytes;
+    for (const char* value : values)
+        bytes += QByteArray("\"") + value + '"' + end;
+    return bytes;
+}
+
+// Every byte value in turn, line ends and quotes included.
+QByteArray garbage(bool withLineEnds) {
+    QByteArray bytes;
+    for (int i = 0; bytes.size() < 4096; ++i) {
+        const char byte = char((i * 37 + 11) & 0xFF);
+        if (withLineEnds || (byte != '\r' && byte != '\n'))
+            bytes += byte;
+    }
+    return bytes;
+}
+
+// ---- player pictures ----
+
+constexpr std::array<CardColour, 4> holderOrder{CardColour::Green, CardColour::Yellow,
+                                                CardColour::Blue, CardColour::Red};
+
+QString userPictureName(int picture) {
+    return QStringLiteral("Grafika/temaKorisnicki%1.jpg").arg(picture, 2, 10, QChar(u'0'));
+}
+
+QByteArray encoded(const QImage& image, const char* format) {
+    QByteArray bytes;
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::WriteOnly);
+    image.save(&buffer, format);
+    return bytes;
+}
+
+// A picture with detail all over, so that a cut through its data loses rows.
+QImage busyPicture(QSize size, quint32 seed) {
+    QImage image(size, QImage::Format_RGB32);
+    QRandomGenerator noise(seed);
+    for (int y = 0; y < size.height(); ++y)
+        for (int x = 0; x < size.width(); ++x)
+            image.setPixel(x, y, noise.generate() | 0xFF000000u);
+    return image;
+}
+
+quint32 crc32(const QByteArray& bytes) {
+    quint32 crc = 0xFFFFFFFFu;
+    for (const char byte : bytes) {
+        crc ^= static_cast<quint8>(byte);
+        for (int bit = 0; bit < 8; ++bit)
+            crc = (crc >> 1) ^ (0xEDB88320u & (0u - (crc & 1u)));
+    }
+    return ~crc;
+}
+
+QByteArray bigEndian32(quint32 value) {
+    QByteArray bytes(4, '\0');
+    qToBigEndian(value, bytes.data());
+    return bytes;
+}
+
+// A small PNG whose header declares a picture of this size.
+QByteArray pngDeclaring(quint32 width, quint32 height) {
+    const auto chunk = [](const QByteArray& type, const QByteArray& data) {
+        const QByteArray body = type + data;
+        return bigEndian32(quint32(data.size())) + body + bigEndian32(crc32(body));
+    };
+    QByteArray png("\x89PNG\r\n\x1A\n", 8);
+    png += chunk("IHDR",
+                 bigEndian32(width) + bigEndian32(height) + QByteArray("\x08\x02\x00\x00\x00", 5));
+    png += chunk("IDAT", QByteArray("\x78\x9C\x03\x00\x00\x00\x00\x01", 8));
+    png += chunk("IEND", {});
+    return png;
+}
+
+// A real small JPEG whose frame header is rewritten to declare this size.
+QByteArray jpegDeclaring(quint16 width, quint16 height) {
+    QByteArray jpeg = encoded(busyPicture({16, 16}, 7), "JPG");
+    for (qsizetype i = 2; i + 9 < jpeg.size(); ++i) {
+        const auto marker = quint8(jpeg[i + 1]);
+        if (quint8(jpeg[i]) == 0xFF && marker >= 0xC0 && marker <= 0xC2) {
+            qToBigEndian(height, jpeg.data() + i + 5);
+            qToBigEndian(width, jpeg.data() + i + 7);
+            return jpeg;
+        }
+    }
+    QTest::qFail("no frame header in the JPEG", __FILE__, __LINE__);
+    return jpeg;
+}
+
+} // namespace
+
+class BadInputTest : public QObject {
+    Q_OBJECT
+private slots:
+    void init();
+    void damagedSettingsFile_data();
+    void damagedSettingsFile();
+    void settingsFileIsADirectory();
+    void readOnlyFolderOrFile_data();
+    void readOnlyFolderOrFile();
+    void badUserPictures_data();
+    void badUserPictures();
+};
+
+void BadInputTest::init() {
+    QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates));
+}
+
+void BadInputTest::damagedSettingsFile_data() {
+    QTest::addColumn<QByteArray>("contents");
+    // The menu's copies after its load; empty for the defaults, which are
+    // then written over the file.
+    QTest::addColumn<QStringList>("copies");
+
+    const QStringList defaults;
+    const QStringList ana{"Ana", "2", "3", "o"};
+    const QByteArray anaFile = lines({"Ana", "2", "3", "o"});
+    const QByteArray tenMegabytes(10 * 1024 * 1024, 'A');
+
+    QTest::newRow("binary garbage without line ends") << garbage(false) << defaults;
+    QTest::newRow("binary garbage with line ends and quotes")
+        << garbage(true) << QStringList{"<as read>"};
+    QTest::newRow("one 10 MB line") << tenMegabytes << defaults;
+    QTest::newRow("a 10 MB name") << ('"' + tenMegabytes + "\"\r\n" + lines({"2", "3", "o"}))
+                                  << QStringList{QString::fromLatin1(tenMegabytes), "2", "3", "o"};
+    QTest::newRow("LF only") << lines({"Ana", "2", "3", "o"}, "\n") << ana;
+    QTest::newRow("CR only") << lines({"Ana", "2", "3", "o"}, "\r") << ana;
+    QTest::newRow("byte-order mark") << ("\xEF\xBB\xBF" + anaFile) << ana;
+    QTest::newRow("invalid UTF-8") << (QByteArray("\"An\xFF\x61\"\r\n") + lines({"2", "3", "o"}))
+                                   << QStringList{QStringLiteral(u"An\uFFFDa"), "2", "3", "o"};
+    QTest::newRow("NUL bytes") << raw("\"A\0na\"\r\n\"2\"\r\n\"3\"\r\n\"\0\"\r\n")
+                               << QStringList{QString::fromLatin1("A\0na", 4), "2", "3",
+                                              QString(QChar(0))};
+    QTest::newRow("double quotes inside values")
+        << lines({"Mali \"Zmaj\"", "2", "3\"", "x\"y"})
+        << QStringList{"Mali \"Zmaj\"", "2", "3\"", "x\"y"};
+    QTest::newRow("more than four lines") << (anaFile + lines({"peti", "sesti"})) << ana;
+    QTest::newRow("three lines") << lines({"Ana", "2", "3"}) << QStringList{"Ana", "2", "3", ""};
+    QTest::newRow("two lines") << lines({"Ana", "2"}) << defaults;
+    QTest::newRow("one line without its end") << QByteArray("\"Ana\"") << defaults;
+    QTest::newRow("empty file") << QByteArray() << defaults;
+}
+
+void BadInputTest::damagedSettingsFile() {
+    QFETCH(QByteArray, contents);
+    QFETCH(QStringList, copies);
+    Program program;
+    program.folder.write(configName, contents);
+
+    Expect expect;
+    if (copies.isEmpty()) {
+        expect.copies = Settings::defaults();
+        expect.afterLoad = settingsBytes(Settings::defaults());
+    } else if (copies.size() == 1) {
+        // Garbage that happens to split into four lines: whatever it reads as
+        // is kept, and from then on reads back as written.
+        const Settings asRead = readSettings(program.folder.path());
+        QVERIFY(!asRead.playerName.isEmpty() && !asRead.startingStakeLevel.isEmpty() &&
+                !asRead.themeNumber.isEmpty());
+        expect.copies = asRead;
+        expect.afterLoad = contents;
+    } else {
+        expect.copies = {copies[0], copies[1], copies[2], copies[3]};
+        expect.afterLoad = contents;
+    }
+    expect.readName = expect.copies.playerName;
+    walkThrough(program, expect);
+}
+
+void BadInputTest::settingsFileIsADirectory() {
+    // Nothing can be read or written: the menu works from the defaults in
+    // memory, each write says so on standard error, and every way on and out
+    // still works.
+    Program program;
+    QVERIFY(QDir(program.folder.path()).mkdir(configName));
+    Expect expect;
+    expect.copies = Settings::defaults();
+    expect.afterLoad = QByteArrayLiteral("<directory>");
+    expect.readName = QString();
+    expect.writesFail = true;
+    expect.loadRewrites = true;
+    walkThrough(program, expect);
+}
+
+void BadInputTest::readOnlyFolderOrFile_data() {
+    QTest::addColumn<QString>("locked"); // what is made read-only
+    QTest::addColumn<QByteArray>("contents");
+    const QByteArray missing = QByteArrayLiteral("<missing>");
+    QTest::newRow("folder, with a writable config.not")
+        << "folder" << lines({"Ana", "2", "3", "o"});
+    QTest::newRow("folder, without config.not") << "folder" << missing;
+    QTest::newRow("config.not, whose name is empty") << "file" << lines({"", "2", "3", "o"});
+}
+
+void BadInputTest::readOnlyFolderOrFile() {
+    QFETCH(QString, locked);
+    QFETCH(QByteArray, contents);
+    Program program;
+    const bool withFile = contents != "<missing>";
+    if (withFile)
+        program.folder.write(configName, contents);
+    const QString path =
+        locked == QLatin1String("folder") ? program.folder.path() : program.folder.file(configName);
+    QFile lockedEntry(path);
+    const QFile::Permissions writable = lockedEntry.permissions();
+    QVERIFY(lockedEntry.setPermissions(writable & ~(QFile::WriteOwner | QFile::WriteUser |
+                                                    QFile::WriteGroup | QFile::WriteOther)));
+    const auto restore = qScopeGuard([&] { lockedEntry.setPermissions(writable); });
+    // Whoever may write anyway (root) cannot see these cases.
+    if (::access(qPrintable(path), W_OK) == 0)
+        QSKIP("permissions are not enforced for this user");
+
+    Expect expect;
+    expect.afterLoad = contents;
+    if (locked == QLatin1String("file")) {
+        // The defaults the load wants to write cannot replace a locked file:
+        // it stays as it was, and so does every later write.
+        expect.copies = Settings::defaults();
+        expect.readName = QString();
+        expect.writesFail = true;
+        expect.loadRewrites = true;
+    } else if (withFile) {
+        // The folder is locked but the file is not: the player's choices are
+        // still saved into it.
+        expect.copies = {"Ana", "2", "3", "o"};
+        expect.readName = QStringLiteral("Ana");
+    } else {
+        expect.copies = Settings::defaults();
+        expect.readName = QString();
+        expect.writesFail = true;
+        expect.loadRewrites = true;
+    }
+    walkThrough(program, expect);
+}
+
+void BadInputTest::badUserPictures_data() {
+    QTest::addColumn<QString>("kind");
+    QTest::addColumn<bool>("taken"); // whether the three pictures of this kind are used
+
+    QTest::newRow("empty files") << "empty" << false;
+    QTest::newRow("truncated JPEGs") << "truncated" << false;
+    QTest::newRow("truncated PNGs") << "truncated png" << false;
+    QTest::newRow("text") << "text" << false;
+    // The format is told from the content, as the player's picture viewer does.
+    QTest::newRow("PNG under a .jpg name") << "png" << true;
+    QTest::newRow("directories") << "directory" << false;
+    QTest::newRow("PNG header declaring 30000 x 30000") << "huge png" << false;
+    QTest::newRow("JPEG header declaring 30000 x 30000") << "huge jpeg" << false;
+    QTest::newRow("no Grafika folder") << "no folder" << false;
+}
+
+void BadInputTest::badUserPictures() {
+    QFETCH(QString, kind);
+    QFETCH(bool, taken);
+    Program program;
+    program.folder.write(configName, lines({"Ana", "2", "2", "x"}));
+
+    // Pictures 1 to 3 are of the kind under test; picture 4 is a good JPEG,
+    // so the theme is seen to be applied at all.
+    const QImage good = busyPicture({40, 60}, 4);
+    std::array<QImage, 4> given;
+    if (kind != QLatin1String("no folder")) {
+        QVERIFY(QDir(program.folder.path()).mkdir(QStringLiteral("Grafika")));
+        program.folder.write(userPictureName(4), encoded(good, "JPG"));
+        given[3] = QImage(program.folder.file(userPictureName(4)));
+        QVERIFY(!given[3].isNull());
+        for (int picture = 1; picture <= 3; ++picture) {
+            const QString name = userPictureName(picture);
+            const QImage image = busyPicture({93, 145}, quint32(picture));
+            if (kind == QLatin1String("empty")) {
+                program.folder.write(name, QByteArray());
+            } else if (kind == QLatin1String("truncated")) {
+                const QByteArray jpeg = encoded(image, "JPG");
+                program.folder.write(name, jpeg.left(jpeg.size() / 2));
+            } else if (kind == QLatin1String("truncated png")) {
+                const QByteArray png = encoded(image, "PNG");
+                program.folder.write(name, png.left(png.size() / 2));
+            } else if (kind == QLatin1String("text")) {
+                program.folder.write(name, QByteArray("Ovo nije slika.\r\n"));
+            } else if (kind == QLatin1String("png")) {
+                program.folder.write(name, encoded(image, "PNG"));
+                given[picture - 1] = image;
+            } else if (kind == QLatin1String("directory")) {
+                QVERIFY(QDir(program.folder.path()).mkpath(name));
+            } else if (kind == QLatin1String("huge png")) {
+                program.folder.write(name, pngDeclaring(30000, 30000));
+            } else if (kind == QLatin1String("huge jpeg")) {
+                program.folder.write(name, jpegDeclaring(30000, 30000));
+            }
+        }
+    }
+
+    QElapsedTimer clock;
+    clock.start();
+    glavniMeni* menu = program.startToMenu();
+    QVERIFY(menu);
+    SveSlike& bank = program.screens.bank();
+    std::array<qint64, 4> before{};
+    for (int i = 0; i < 4; ++i) {
+        QCOMPARE(bank.holder(holderOrder[i]).cacheKey(), bank.tema(2, i + 1).cacheKey());
+        before[i] = bank.holder(holderOrder[i]).cacheKey();
+    }
+
+    // The player chooses "Korisnicki"; the menu's next showing loads the files.
+    CHECKED(program.click(menu, "menuOpcije"));
+    Screen* options = program.screens.existing(ScreenId::Options);
+    CHECKED(program.click(options, "Tema06"));
+    QElapsedTimer themeClock;
+    themeClock.start();
+    CHECKED(program.click(options, "SnimiOpcije"));
+    const qint64 themeMs = themeClock.elapsed();
+    QCOMPARE(program.shown(), QStringList{"MainMenu"});
+    QCOMPARE(program.file(), lines({"Ana", "2", "6", "x"}));
+    QVERIFY2(themeMs < caseBudgetMs / 3,
+             qPrintable(QStringLiteral("the theme took %1 ms").arg(themeMs)));
+
+    for (int i = 0; i < 4; ++i) {
+        const QPixmap& held = bank.holder(holderOrder[i]);
+        const bool fromFile = i == 3 ? !given[3].isNull() : taken;
+        if (fromFile)
+            QCOMPARE(held.toImage().convertToFormat(QImage::Format_RGB32),
+                     given[i].convertToFormat(QImage::Format_RGB32));
+        else
+            QCOMPARE(held.cacheKey(), before[i]);
+    }
+
+    // A game shows every colour with its holder's picture, at card size.
+    CHECKED(program.click(menu, "menuNovaigra"));
+    KarteIgra* table = program.screens.cardTable();
+    QVERIFY(table);
+    QCOMPARE(program.shown(), QStringList{"CardTable"});
+    QTest::keyClick(table, Qt::Key_F2);
+    QTest::keyClick(table, Qt::Key_Return);
+    for (int code = 1; code <= 4; ++code)
+        program.random.push(ScriptedRandom::forDrawCode(code));
+    program.random.push(ScriptedRandom::forDrawCode(1));
+    table->Brojac().fire();
+    table->ZaNoveKarte().fire();
+    for (int card = 1; card <= 5; ++card) {
+        const auto* face = table->findChild<QLabel*>(QStringLiteral("Karta%1").arg(card));
+        const std::optional<CardColour> colour = table->hand().face(card);
+        QVERIFY(colour);
+        const QPixmap& held = bank.holder(*colour);
+        QCOMPARE(face->pixmap().isNull(), held.isNull());
+        if (!held.isNull())
+            QCOMPARE(face->pixmap().size(), QSize(93, 145));
+    }
+    QTest::keyClick(table, Qt::Key_Return);
+    QTest::keyClick(table, Qt::Key_Return);
+    CHECKED(program.click(table, "SnimiOpcije"));
+    QCOMPARE(program.shown(), QStringList{"MainMenu"});
+    CHECKED(program.click(menu, "menuIzlaz"));
+    QCOMPARE(program.ends, 1);
+    QCOMPARE(program.file(), lines({"Ana", "2", "6", "x"}));
+    QCOMPARE(program.errors.reports(), 0);
+    QVERIFY2(clock.elapsed() < caseBudgetMs,
+             qPrintable(QStringLiteral("the walk took %1 ms").arg(clock.elapsed())));
+}
+
+QTEST_MAIN(BadInputTest)
+#include "test_badinput.moc"
