@@ -12,6 +12,7 @@
 #include "startup/intrro.h"
 #include "startup/settings.h"
 #include "testsupport.h"
+#include "userpictures.h"
 
 #include <QBuffer>
 #include <QCoreApplication>
@@ -117,17 +118,7 @@ struct Program {
         settle();
     }
 
-    QStringList shown() const {
-        QStringList names;
-        const std::pair<ScreenId, const char*> all[] = {
-            {ScreenId::Intro, "Intro"},         {ScreenId::MainMenu, "MainMenu"},
-            {ScreenId::CardTable, "CardTable"}, {ScreenId::DoubleUp, "DoubleUp"},
-            {ScreenId::Options, "Options"},     {ScreenId::Controls, "Controls"}};
-        for (const auto& [id, name] : all)
-            if (Screen* screen = screens.existing(id); screen && screen->isVisible())
-                names << QLatin1String(name);
-        return names;
-    }
+    QStringList shown() const { return visibleScreens(screens); }
 
     // config.not as the test compares it: its bytes, or what stands in its place.
     QByteArray file() const {
@@ -289,13 +280,6 @@ QByteArray garbage(bool withLineEnds) {
 
 // ---- player pictures ----
 
-constexpr std::array<CardColour, 4> holderOrder{CardColour::Green, CardColour::Yellow,
-                                                CardColour::Blue, CardColour::Red};
-
-QString userPictureName(int picture) {
-    return QStringLiteral("Grafika/temaKorisnicki%1.jpg").arg(picture, 2, 10, QChar(u'0'));
-}
-
 QByteArray encoded(const QImage& image, const char* format) {
     QByteArray bytes;
     QBuffer buffer(&bytes);
@@ -312,36 +296,6 @@ QImage busyPicture(QSize size, quint32 seed) {
         for (int x = 0; x < size.width(); ++x)
             image.setPixel(x, y, noise.generate() | 0xFF000000u);
     return image;
-}
-
-quint32 crc32(const QByteArray& bytes) {
-    quint32 crc = 0xFFFFFFFFu;
-    for (const char byte : bytes) {
-        crc ^= static_cast<quint8>(byte);
-        for (int bit = 0; bit < 8; ++bit)
-            crc = (crc >> 1) ^ (0xEDB88320u & (0u - (crc & 1u)));
-    }
-    return ~crc;
-}
-
-QByteArray bigEndian32(quint32 value) {
-    QByteArray bytes(4, '\0');
-    qToBigEndian(value, bytes.data());
-    return bytes;
-}
-
-// A small PNG whose header declares a picture of this size.
-QByteArray pngDeclaring(quint32 width, quint32 height) {
-    const auto chunk = [](const QByteArray& type, const QByteArray& data) {
-        const QByteArray body = type + data;
-        return bigEndian32(quint32(data.size())) + body + bigEndian32(crc32(body));
-    };
-    QByteArray png("\x89PNG\r\n\x1A\n", 8);
-    png += chunk("IHDR",
-                 bigEndian32(width) + bigEndian32(height) + QByteArray("\x08\x02\x00\x00\x00", 5));
-    png += chunk("IDAT", QByteArray("\x78\x9C\x03\x00\x00\x00\x00\x01", 8));
-    png += chunk("IEND", {});
-    return png;
 }
 
 // A real small JPEG whose frame header is rewritten to declare this size.

@@ -50,17 +50,7 @@ struct Program {
         QTest::mouseClick(screen.findChild<Label*>(QLatin1String(label)), Qt::LeftButton);
     }
 
-    QStringList shown() const {
-        QStringList names;
-        const std::pair<ScreenId, const char*> all[] = {
-            {ScreenId::Intro, "Intro"},         {ScreenId::MainMenu, "MainMenu"},
-            {ScreenId::CardTable, "CardTable"}, {ScreenId::DoubleUp, "DoubleUp"},
-            {ScreenId::Options, "Options"},     {ScreenId::Controls, "Controls"}};
-        for (const auto& [id, name] : all)
-            if (Screen* screen = screens.existing(id); screen && screen->isVisible())
-                names << QLatin1String(name);
-        return names;
-    }
+    QStringList shown() const { return visibleScreens(screens); }
 };
 
 } // namespace

@@ -6,6 +6,7 @@
 #include "recordingswitcher.h"
 #include "startup/glavnimeni.h"
 #include "testsupport.h"
+#include "userpictures.h"
 
 #include <QBuffer>
 #include <QDir>
@@ -17,45 +18,6 @@
 #include <array>
 
 namespace {
-
-constexpr std::array<CardColour, 4> holderOrder{CardColour::Green, CardColour::Yellow,
-                                                CardColour::Blue, CardColour::Red};
-
-QString userPictureName(int picture) {
-    return QStringLiteral("Grafika/temaKorisnicki%1.jpg").arg(picture, 2, 10, QChar(u'0'));
-}
-
-quint32 crc32(const QByteArray& bytes) {
-    quint32 crc = 0xFFFFFFFFu;
-    for (const char byte : bytes) {
-        crc ^= static_cast<quint8>(byte);
-        for (int bit = 0; bit < 8; ++bit)
-            crc = (crc >> 1) ^ (0xEDB88320u & (0u - (crc & 1u)));
-    }
-    return ~crc;
-}
-
-QByteArray bigEndian(quint32 value) {
-    QByteArray bytes(4, '\0');
-    qToBigEndian(value, bytes.data());
-    return bytes;
-}
-
-QByteArray pngChunk(const QByteArray& type, const QByteArray& data) {
-    const QByteArray body = type + data;
-    return bigEndian(quint32(data.size())) + body + bigEndian(crc32(body));
-}
-
-// A well-formed PNG start that declares a picture far too large to decode
-// (a few gigabytes); its pixel data is cut short.
-QByteArray pngDeclaring(quint32 width, quint32 height) {
-    QByteArray png("\x89PNG\r\n\x1A\n", 8);
-    png += pngChunk("IHDR",
-                    bigEndian(width) + bigEndian(height) + QByteArray("\x08\x06\x00\x00\x00", 5));
-    png += pngChunk("IDAT", QByteArray("\x78\x9C\x03\x00", 4));
-    png += pngChunk("IEND", {});
-    return png;
-}
 
 QByteArray jpegOf(QColor colour, QSize size = {40, 60}) {
     QImage image(size, QImage::Format_RGB32);

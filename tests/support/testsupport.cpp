@@ -1,7 +1,9 @@
 #include "testsupport.h"
 
+#include "app/screenset.h"
 #include "common/label.h"
 #include "common/runtime.h"
+#include "common/screen.h"
 
 #include <QDir>
 #include <QFile>
@@ -63,4 +65,16 @@ QPixmap plainPicture(QColor colour, QSize size) {
     QPixmap picture(size);
     picture.fill(colour);
     return picture;
+}
+
+QStringList visibleScreens(const ScreenSet& screens) {
+    QStringList names;
+    const std::pair<ScreenId, const char*> all[] = {
+        {ScreenId::Intro, "Intro"},         {ScreenId::MainMenu, "MainMenu"},
+        {ScreenId::CardTable, "CardTable"}, {ScreenId::DoubleUp, "DoubleUp"},
+        {ScreenId::Options, "Options"},     {ScreenId::Controls, "Controls"}};
+    for (const auto& [id, name] : all)
+        if (Screen* screen = screens.existing(id); screen && screen->isVisible())
+            names << QLatin1String(name);
+    return names;
 }

@@ -14,6 +14,8 @@
 #include <deque>
 #include <initializer_list>
 
+class ScreenSet;
+
 // Hands out the numbers it was given, in order; counts the re-seeds. Running
 // dry is a test fault and is reported through QTest.
 class ScriptedRandom final : public RandomSource {
@@ -65,3 +67,7 @@ Label* labelNamed(const QObject& parent, const QString& name);
 
 // A picture of one plain colour.
 QPixmap plainPicture(QColor colour, QSize size);
+
+// The screens that are showing now, by name ("Intro", "MainMenu", "CardTable",
+// "DoubleUp", "Options", "Controls").
+QStringList visibleScreens(const ScreenSet& screens);
