@@ -50,7 +50,7 @@ void addColumn(QWidget* screen, int actionLeft, int keyLeft, const std::array<Ke
 }
 } // namespace
 
-Kontrole::Kontrole(ScreenSwitcher& switcher) : Screen(switcher, ScreenId::Controls) {
+Kontrole::Kontrole(ScreenSwitcher& switcher) : SettingsScreen(switcher, ScreenId::Controls) {
     setBackgroundPicture(QStringLiteral(":/backgrounds/Kontrole.jpg"));
 
     new Label(this, "Label14", {1800, 2580, 2535, 255}, QStringLiteral("KONTROLE"),
@@ -60,10 +60,7 @@ Kontrole::Kontrole(ScreenSwitcher& switcher) : Screen(switcher, ScreenId::Contro
     addColumn(this, 1800, 3360, cardTableKeys);
     addColumn(this, 4800, 6240, doubleUpKeys);
 
-    auto* back = new Label(this, "SnimiOpcije", {3120, 5160, 2895, 255}, QStringLiteral("unazad"),
-                           fonts::sized(8.25, true), Qt::AlignCenter);
-    back->setBoxed();
-    connect(back, &Label::clicked, this, &Kontrole::SnimiOpcije_Click);
+    connect(addBackButton(), &Label::clicked, this, &Kontrole::SnimiOpcije_Click);
 
     addLine(1680, 2880, 7440, 2880);
     addLine(1680, 5040, 7440, 5040);
@@ -84,8 +81,5 @@ void Kontrole::Form_Activate() {
 }
 
 void Kontrole::SnimiOpcije_Click() {
-    // A failed write is reported on standard error; the menu is shown regardless.
-    writeSettings(runtime::programFolder(), {Load001, Load002, Load003, Load004});
-    switcher().switchTo(ScreenId::MainMenu, nullptr);
-    Hide();
+    saveAndReturn({Load001, Load002, Load003, Load004});
 }

@@ -4,11 +4,11 @@
 // fields into hidden copies, and "unazad" writes them back unchanged and
 // returns to the main menu.
 
-#include "common/screen.h"
+#include "settings_screens/settingsscreen.h"
 
 #include <QString>
 
-class Kontrole : public Screen {
+class Kontrole : public SettingsScreen {
     Q_OBJECT
 public:
     explicit Kontrole(ScreenSwitcher& switcher);

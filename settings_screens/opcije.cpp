@@ -43,7 +43,7 @@ Label* makeLabel(QWidget* parent, const char* name, QRect twips, const QString& 
 }
 } // namespace
 
-Opcije::Opcije(ScreenSwitcher& switcher) : Screen(switcher, ScreenId::Options) {
+Opcije::Opcije(ScreenSwitcher& switcher) : SettingsScreen(switcher, ScreenId::Options) {
     setBackgroundPicture(QStringLiteral(":/backgrounds/Opcije.bmp"));
 
     makeLabel(this, "Label1", {1800, 2600, 735, 255}, QStringLiteral("OPCIJE"), true);
@@ -90,11 +90,7 @@ Opcije::Opcije(ScreenSwitcher& switcher) : Screen(switcher, ScreenId::Options) {
     connect(themeLabels_[3], &Label::clicked, this, &Opcije::Tema04_Click);
     connect(themeLabels_[5], &Label::clicked, this, &Opcije::Tema06_Click);
 
-    auto* back =
-        makeLabel(this, "SnimiOpcije", {3120, 5160, 2895, 255}, QStringLiteral("unazad"), true);
-    back->setAlignment(Qt::AlignCenter);
-    back->setBoxed();
-    connect(back, &Label::clicked, this, &Opcije::SnimiOpcije_Click);
+    connect(addBackButton(), &Label::clicked, this, &Opcije::SnimiOpcije_Click);
 
     addLine(1680, 2880, 7440, 2880);
     addLine(1680, 5040, 7440, 5040);
@@ -173,9 +169,5 @@ void Opcije::Load001_Edited() {
 }
 
 void Opcije::SnimiOpcije_Click() {
-    // A file that cannot be written is reported on standard error; the way
-    // back to the menu stays open either way.
-    writeSettings(runtime::programFolder(), {Load001->text(), Load002, Load003, Load004});
-    switcher().switchTo(ScreenId::MainMenu, nullptr);
-    Hide();
+    saveAndReturn({Load001->text(), Load002, Load003, Load004});
 }

@@ -5,7 +5,7 @@
 // and its marks, and "unazad" writes all four fields back and returns to the
 // main menu. The hold-marker caption passes through untouched.
 
-#include "common/screen.h"
+#include "settings_screens/settingsscreen.h"
 
 #include <QString>
 #include <array>
@@ -13,7 +13,7 @@
 class Label;
 class QLineEdit;
 
-class Opcije : public Screen {
+class Opcije : public SettingsScreen {
     Q_OBJECT
 public:
     explicit Opcije(ScreenSwitcher& switcher);

@@ -1,0 +1,19 @@
+#include "settings_screens/settingsscreen.h"
+
+#include "common/fonts.h"
+#include "common/label.h"
+#include "common/runtime.h"
+#include "startup/settings.h"
+
+Label* SettingsScreen::addBackButton() {
+    auto* back = new Label(this, "SnimiOpcije", {3120, 5160, 2895, 255}, QStringLiteral("unazad"),
+                           fonts::sized(8.25, true), Qt::AlignCenter);
+    back->setBoxed();
+    return back;
+}
+
+void SettingsScreen::saveAndReturn(const Settings& settings) {
+    writeSettings(runtime::programFolder(), settings);
+    switcher().switchTo(ScreenId::MainMenu, nullptr);
+    Hide();
+}
