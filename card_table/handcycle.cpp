@@ -116,7 +116,6 @@ void HandCycle::secondStop() {
 void HandCycle::payout(std::int64_t multiplier) {
     // The win waits beside the credit until it is cashed or gambled.
     win_ = multiplyAmount(stake_, multiplier);
-    offeredWin_ = win_;
 }
 
 void HandCycle::cash() {
@@ -125,13 +124,13 @@ void HandCycle::cash() {
 }
 
 bool HandCycle::canHandOver() const {
-    return state_ == HandState::Result && offeredWin_ > 0;
+    return state_ == HandState::Result && win_ > 0;
 }
 
 std::int64_t HandCycle::handOver() {
     if (!canHandOver())
         return 0;
-    const std::int64_t win = offeredWin_;
+    const std::int64_t win = win_;
     clearHand();
     return win;
 }
@@ -139,7 +138,6 @@ std::int64_t HandCycle::handOver() {
 void HandCycle::clearHand() {
     painting_ = false;
     state_ = HandState::Idle;
-    offeredWin_ = 0;
     faces_.fill(std::nullopt);
     win_ = 0;
     held_.fill(false);

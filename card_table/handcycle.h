@@ -68,8 +68,6 @@ public:
     std::int64_t stake() const { return stake_; }
     // The hand's win, waiting to be cashed or taken to the double-up.
     std::int64_t win() const { return win_; }
-    // The copy of the win the double-up takes as its stake.
-    std::int64_t offeredWin() const { return offeredWin_; }
 
     // Card numbers are 1..5. A card that was never drawn has no colour.
     std::optional<CardColour> colour(int card) const { return colours_.at(index(card)); }
@@ -95,7 +93,6 @@ private:
     std::int64_t credit_;
     std::int64_t stake_ = 0;
     std::int64_t win_ = 0;
-    std::int64_t offeredWin_ = 0;
     std::array<std::optional<CardColour>, cardCount> colours_{};
     std::array<std::optional<CardColour>, cardCount> faces_{};
     std::array<bool, cardCount> held_{};

@@ -232,8 +232,7 @@ void KarteIgra::insertKey() {
         return;
     // The double-up takes the win, the credit and the name as the hand left
     // them; only then is the hand cleared here.
-    switcher().openDoubleUp(
-        DoubleUpEntry{hand_.offeredWin(), hand_.credit(), playerName_, position()});
+    switcher().openDoubleUp(DoubleUpEntry{hand_.win(), hand_.credit(), playerName_, position()});
     Hide();
     hand_.handOver();
     setOfferPictureVisible(false);

@@ -178,7 +178,6 @@ void HandCycleTest::workedFigures() {
     // The win waits beside the credit until Enter cashes it.
     QCOMPARE(hand.credit(), creditAfterFirstStop);
     QCOMPARE(hand.win(), win);
-    QCOMPARE(hand.offeredWin(), win);
     QCOMPARE(hand.stake(), 1960);
     QCOMPARE(hand.enter(), Step::Cash);
     QCOMPARE(hand.credit(), creditAfterCash);
@@ -219,7 +218,6 @@ void HandCycleTest::secondStopJudgement() {
     playToResult(hand, random, QStringLiteral("RBYGR"), QString(), cards);
     QCOMPARE(coloursOf(hand), cards);
     QCOMPARE(hand.win(), win);
-    QCOMPARE(hand.offeredWin(), win);
     QCOMPARE(hand.credit(), 900);
     hand.enter();
     QCOMPARE(hand.credit(), 900 + win);
@@ -474,7 +472,6 @@ void HandCycleTest::bonusIsPaidOnce() {
     QCOMPARE(hand.credit(), 900 + 400);
     // Already in the credit: not also waiting as a win to cash or gamble.
     QCOMPARE(hand.win(), 0);
-    QCOMPARE(hand.offeredWin(), 0);
     hand.enter();
     script(random, second);
     hand.drawTick();
@@ -504,7 +501,6 @@ void HandCycleTest::cashTurnsTheHandDown() {
     QCOMPARE(hand.state(), HandState::Idle);
     QCOMPARE(hand.credit(), withWin ? 2100 : 1900);
     QCOMPARE(hand.win(), 0);
-    QCOMPARE(hand.offeredWin(), 0);
     QVERIFY(!hand.painting());
     QVERIFY(!hand.drawing());
     for (int card = 1; card <= HandCycle::cardCount; ++card) {
@@ -529,7 +525,6 @@ void HandCycleTest::handOverClearsTheHand() {
     QCOMPARE(hand.credit(), 1000);
     QCOMPARE(hand.state(), HandState::Idle);
     QCOMPARE(hand.win(), 0);
-    QCOMPARE(hand.offeredWin(), 0);
     QVERIFY(!hand.painting());
     for (int card = 1; card <= HandCycle::cardCount; ++card) {
         QVERIFY(!hand.held(card));
