@@ -3,32 +3,11 @@
 #include "common/random.h"
 
 #include <cmath>
-#include <limits>
-
-namespace {
-constexpr std::int64_t maxAmount = std::numeric_limits<std::int64_t>::max();
-
-// Amounts stop at the largest 64-bit value instead of wrapping: the double-up
-// can bring back any credit, and no payout or cash may turn it negative.
-std::int64_t addAmounts(std::int64_t a, std::int64_t b) {
-    std::int64_t sum = 0;
-    if (__builtin_add_overflow(a, b, &sum))
-        return b > 0 ? maxAmount : std::numeric_limits<std::int64_t>::min();
-    return sum;
-}
-
-std::int64_t multiplyAmount(std::int64_t amount, std::int64_t factor) {
-    std::int64_t product = 0;
-    if (__builtin_mul_overflow(amount, factor, &product))
-        return (amount < 0) != (factor < 0) ? std::numeric_limits<std::int64_t>::min() : maxAmount;
-    return product;
-}
-} // namespace
 
 StartingCredit startingCredit(const QString& level, const QString& playerName) {
     StartingCredit start;
     if (level == QLatin1String("1"))
-        start = {2000, QStringLiteral("2,000.00")};
+        start = {StartingCredit::standard, QStringLiteral("2,000.00")};
     else if (level == QLatin1String("2"))
         start = {5000, QStringLiteral("5,000.00")};
     else if (level == QLatin1String("3"))
@@ -38,8 +17,7 @@ StartingCredit startingCredit(const QString& level, const QString& playerName) {
     return start;
 }
 
-HandCycle::HandCycle(RandomSource& random, std::int64_t credit)
-    : random_(random), credit_(credit) {}
+HandCycle::HandCycle(RandomSource& random, Amount credit) : random_(random), credit_(credit) {}
 
 HandCycle::Step HandCycle::enter() {
     switch (state_) {
@@ -47,7 +25,7 @@ HandCycle::Step HandCycle::enter() {
         // A credit too small for the smallest stake step becomes the stake.
         if (credit_ > 0 && credit_ < 50)
             stake_ = credit_;
-        if (credit_ < stake_ || stake_ <= 0)
+        if (credit_ < stake_ || stake_ <= 0 || !bestOutcomeFits())
             return Step::Nothing;
         start();
         return Step::Start;
@@ -67,10 +45,20 @@ HandCycle::Step HandCycle::enter() {
         secondStop();
         return Step::SecondStop;
     case HandState::Result:
-        cash();
-        return Step::Cash;
+        return cash() ? Step::Cash : Step::Nothing;
     }
     return Step::Nothing;
+}
+
+bool HandCycle::bestOutcomeFits() const {
+    // The most a hand can bring: the bonus at the first stop, then five of
+    // one colour again at the second, all on what is left after the stake.
+    const std::optional<Amount> bonus = money::product(stake_, firstSpinBonusMultiplier);
+    const std::optional<Amount> win = money::product(stake_, fiveColourMultiplier);
+    if (!bonus || !win)
+        return false;
+    const std::optional<Amount> afterBonus = money::sum(credit_ - stake_, *bonus);
+    return afterBonus && money::sum(*afterBonus, *win);
 }
 
 void HandCycle::start() {
@@ -90,8 +78,13 @@ void HandCycle::firstStop() {
     bool allOne = first.has_value();
     for (const auto& colour : colours_)
         allOne = allOne && colour == first;
-    if (allOne)
-        credit_ = addAmounts(credit_, multiplyAmount(stake_, 4));
+    if (allOne) {
+        // Start made sure the credit can hold it.
+        const std::optional<Amount> bonus = money::product(stake_, firstSpinBonusMultiplier);
+        const std::optional<Amount> credit = bonus ? money::sum(credit_, *bonus) : std::nullopt;
+        if (credit)
+            credit_ = *credit;
+    }
     state_ = HandState::Hold;
 }
 
@@ -113,24 +106,28 @@ void HandCycle::secondStop() {
     }
 }
 
-void HandCycle::payout(std::int64_t multiplier) {
+void HandCycle::payout(Amount multiplier) {
     // The win waits beside the credit until it is cashed or gambled.
-    win_ = multiplyAmount(stake_, multiplier);
+    if (const std::optional<Amount> win = money::product(stake_, multiplier))
+        win_ = *win;
 }
 
-void HandCycle::cash() {
-    credit_ = addAmounts(credit_, win_);
+bool HandCycle::cash() {
+    // Refused, win kept, only if the credit was set past what Start allowed.
+    if (!money::move(win_, credit_, win_))
+        return false;
     clearHand();
+    return true;
 }
 
 bool HandCycle::canHandOver() const {
     return state_ == HandState::Result && win_ > 0;
 }
 
-std::int64_t HandCycle::handOver() {
+Amount HandCycle::handOver() {
     if (!canHandOver())
         return 0;
-    const std::int64_t win = win_;
+    const Amount win = win_;
     clearHand();
     return win;
 }
@@ -158,14 +155,14 @@ void HandCycle::stakeKey(StakeKey key) {
             stake_ -= 50;
         break;
     case StakeKey::F2:
-        stake_ = addAmounts(stake_, 50);
+        stake_ = money::sum(stake_, 50).value_or(stake_);
         break;
     case StakeKey::F3:
         if (stake_ >= 1000)
             stake_ -= 1000;
         break;
     case StakeKey::F4:
-        stake_ = addAmounts(stake_, 1000);
+        stake_ = money::sum(stake_, 1000).value_or(stake_);
         break;
     }
 }

@@ -8,10 +8,10 @@
 // shows what this class holds.
 
 #include "common/cardcolour.h"
+#include "common/money.h"
 
 #include <QString>
 #include <array>
-#include <cstdint>
 #include <optional>
 
 class RandomSource;
@@ -22,26 +22,35 @@ enum class StakeKey { F1, F2, F3, F4 };
 
 // The credit a new table starts with and the text "Pocetni ulog:" shows for it.
 struct StartingCredit {
-    std::int64_t credit = 2000;
+    // Level "1"'s credit, which a table also holds before its settings are
+    // read and keeps for any level it does not know.
+    static constexpr Amount standard = 2000;
+    Amount credit = standard;
     QString shown = QStringLiteral("0");
 };
 
 // By the starting-credit level of the settings ("1", "2", "3"; anything else
-// keeps 2000 and shows "0"); the player name "vilorak" overrides every level.
+// keeps the standard credit and shows "0"); the player name "vilorak"
+// overrides every level.
 StartingCredit startingCredit(const QString& level, const QString& playerName);
 
 class HandCycle {
 public:
     static constexpr int cardCount = 5;
-    static constexpr std::int64_t fourColourMultiplier = 2;
-    static constexpr std::int64_t fiveColourMultiplier = 5;
+    // Five cards of one colour at the first stop pay the bonus into the
+    // credit at once; four or five at the second stop wait as the hand's win.
+    static constexpr Amount firstSpinBonusMultiplier = 4;
+    static constexpr Amount fourColourMultiplier = 2;
+    static constexpr Amount fiveColourMultiplier = 5;
 
     // What one Enter did.
     enum class Step { Nothing, Start, FirstStop, Respin, SecondStop, Cash };
 
-    HandCycle(RandomSource& random, std::int64_t credit);
+    HandCycle(RandomSource& random, Amount credit);
 
-    // Keys.
+    // Keys. Enter starts a hand only when the credit covers the stake and can
+    // hold everything the hand may bring (the bonus and a five-colour win),
+    // so no later step of the hand ever has to refuse a payout.
     Step enter();
     void toggleHold(int card); // 1..5
     void stakeKey(StakeKey key);
@@ -50,10 +59,10 @@ public:
     bool canHandOver() const;
     // Clears the hand as Cash does, but without paying the win into the
     // credit: the double-up carries it. Returns the win handed over.
-    std::int64_t handOver();
+    Amount handOver();
 
-    // The credit the double-up hands back.
-    void setCredit(std::int64_t credit) { credit_ = credit; }
+    // The credit the double-up hands back (the table is idle then).
+    void setCredit(Amount credit) { credit_ = credit; }
 
     // One tick of the colour draw; returns whether the draw is still running.
     bool drawTick();
@@ -64,10 +73,10 @@ public:
     bool paintingWanted() const;
 
     HandState state() const { return state_; }
-    std::int64_t credit() const { return credit_; }
-    std::int64_t stake() const { return stake_; }
+    Amount credit() const { return credit_; }
+    Amount stake() const { return stake_; }
     // The hand's win, waiting to be cashed or taken to the double-up.
-    std::int64_t win() const { return win_; }
+    Amount win() const { return win_; }
 
     // Card numbers are 1..5. A card that was never drawn has no colour.
     std::optional<CardColour> colour(int card) const { return colours_.at(index(card)); }
@@ -84,15 +93,16 @@ private:
     void start();
     void firstStop();
     void secondStop();
-    void cash();
+    bool bestOutcomeFits() const;
+    bool cash();
     void clearHand();
-    void payout(std::int64_t multiplier);
+    void payout(Amount multiplier);
 
     RandomSource& random_;
     HandState state_ = HandState::Idle;
-    std::int64_t credit_;
-    std::int64_t stake_ = 0;
-    std::int64_t win_ = 0;
+    Amount credit_;
+    Amount stake_ = 0;
+    Amount win_ = 0;
     std::array<std::optional<CardColour>, cardCount> colours_{};
     std::array<std::optional<CardColour>, cardCount> faces_{};
     std::array<bool, cardCount> held_{};

@@ -93,7 +93,7 @@ int holderSlot(CardColour colour) {
 } // namespace
 
 KarteIgra::KarteIgra(ScreenSwitcher& switcher, SveSlike& bank, RandomSource& random)
-    : Screen(switcher, ScreenId::CardTable), bank_(bank), hand_(random, 2000),
+    : Screen(switcher, ScreenId::CardTable), bank_(bank), hand_(random, StartingCredit::standard),
       meterTimer_(
           durations::tableMeterTick, [this] { return Timer1_Timer(); }, this),
       drawTimer_(
@@ -121,8 +121,9 @@ KarteIgra::KarteIgra(ScreenSwitcher& switcher, SveSlike& bank, RandomSource& ran
     stakeDisplay_ = label("ulogReal", {960, 1560, 2055, 255}, QStringLiteral("0"), meter,
                           Qt::AlignRight | Qt::AlignTop);
     label("Label1", {480, 1865, 735, 255}, QStringLiteral("Kasa:"), plain);
-    creditDisplay_ = label("pareReal", {1080, 1820, 1935, 255}, QStringLiteral("2000"), meter,
-                           Qt::AlignRight | Qt::AlignTop);
+    creditDisplay_ =
+        label("pareReal", {1080, 1820, 1935, 255}, runtime::numberText(StartingCredit::standard),
+              meter, Qt::AlignRight | Qt::AlignTop);
     endGame_ = label("SnimiOpcije", {3465, 360, 2775, 255}, QStringLiteral("kraj igre"), bold,
                      Qt::AlignCenter);
     endGame_->setBoxed();

@@ -4,26 +4,14 @@
 #include "common/runtime.h"
 
 #include <algorithm>
-#include <limits>
-
-namespace {
-// Cashing stops at the largest 64-bit value instead of wrapping: the credit
-// the card table hands over has no ceiling of its own.
-std::int64_t addToCredit(std::int64_t credit, std::int64_t amount) {
-    std::int64_t sum = 0;
-    if (__builtin_add_overflow(credit, amount, &sum))
-        return std::numeric_limits<std::int64_t>::max();
-    return sum;
-}
-} // namespace
 
 DoubleUp::DoubleUp(RandomSource& random) : random_(random) {}
 
-void DoubleUp::start(std::int64_t stake, std::int64_t credit) {
+void DoubleUp::start(Amount stake, Amount credit) {
     card_ = Card::MysteryCard;
     // The card table only hands over a win above 0; anything below counts as
     // nothing at stake rather than a debt to gamble with.
-    stake_ = std::max<std::int64_t>(stake, 0);
+    stake_ = std::max<Amount>(stake, 0);
     credit_ = credit;
     drawOutcome();
     rightGuesses_ = 0;
@@ -43,15 +31,16 @@ DoubleUp::GuessResult DoubleUp::guess(Guess guess) {
         return GuessResult::Ignored;
     // Refused before the outcome is looked at: with the outcome on show a
     // player could otherwise double without end.
-    if (stake_ > maxAmount / 2)
+    const std::optional<Amount> doubled = money::product(stake_, 2);
+    if (!doubled || *doubled > stakeCeiling || !money::sum(credit_, *doubled))
         return GuessResult::Ignored;
     if (static_cast<int>(guess) != outcome_) {
         stake_ = 0;
         card_ = Card::RedX;
         return GuessResult::Wrong;
     }
-    const std::int64_t gained = stake_;
-    stake_ = 2 * stake_;
+    const Amount gained = stake_;
+    stake_ = *doubled;
     totalGained_ += gained;
     drawOutcome();
     card_ = Card::Dollar;
@@ -64,27 +53,19 @@ bool DoubleUp::cashHalf() {
     if (stake_ <= 0)
         return false;
     // stake / 2 rounded half to even, in whole numbers.
-    std::int64_t half = stake_ / 2;
+    Amount half = stake_ / 2;
     if (stake_ % 2 != 0 && half % 2 != 0)
         ++half;
-    if (half == 0)
-        return false;
-    credit_ = addToCredit(credit_, half);
-    stake_ -= half;
-    return true;
+    return half != 0 && money::move(stake_, credit_, half);
 }
 
 void DoubleUp::cashAll() {
-    credit_ = addToCredit(credit_, stake_);
-    stake_ = 0;
-    card_ = Card::RedX;
+    if (money::move(stake_, credit_, stake_))
+        card_ = Card::RedX;
 }
 
-std::int64_t DoubleUp::leave() {
-    if (stake_ > 0) {
-        credit_ = addToCredit(credit_, stake_);
-        stake_ = 0;
-    }
+Amount DoubleUp::leave() {
+    money::move(stake_, credit_, stake_);
     return credit_;
 }
 

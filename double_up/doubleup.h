@@ -6,16 +6,20 @@
 // time. No widgets here: the screen turns keys and timer ticks into these
 // calls and draws what they leave behind.
 
+#include "common/money.h"
+
 #include <QString>
-#include <cstdint>
 
 class RandomSource;
 
 class DoubleUp {
 public:
-    // The one limit every amount of the game keeps within; the card table pays
-    // in 32-bit arithmetic.
-    static constexpr std::int64_t maxAmount = 2'147'483'647;
+    // The most a right guess may raise the stake to: the largest amount the
+    // game was designed for. Doubling has no end of its own, and with the
+    // outcome on show a player could double for ever; a stake of 2,000 stops
+    // after 20 right guesses. A ceiling on the gamble, not on money: a larger
+    // win from the card table can still be cashed, only not doubled.
+    static constexpr Amount stakeCeiling = 2'147'483'647;
 
     enum class State { AwaitingGuess, ShowingWin, NothingAtStake };
     // "Veca" (higher) wins on outcome 1, "Manja" (lower) on outcome 2.
@@ -29,11 +33,14 @@ public:
 
     // A visit begins: the stake and the credit come from the card table, the
     // counters start at 0, the pause is off and the first outcome is drawn.
-    void start(std::int64_t stake, std::int64_t credit);
+    // The card table hands over only a win its credit can hold, and no step
+    // here lets credit and stake together grow past that, so cashing and
+    // leaving always take the whole stake.
+    void start(Amount stake, Amount credit);
 
     // Refused while nothing is at stake, during the pause, and when a right
-    // guess would double the stake past maxAmount. A refused guess draws
-    // nothing and changes nothing.
+    // guess would double the stake past stakeCeiling or past what the credit
+    // could take in. A refused guess draws nothing and changes nothing.
     GuessResult guess(Guess guess);
 
     // Delete: the credit receives half the stake (a tie goes to the even
@@ -47,7 +54,7 @@ public:
 
     // Enter: whatever is still at stake goes to the credit, which the card
     // table then takes back.
-    std::int64_t leave();
+    Amount leave();
 
     // The 10 ms display tick's rule: with nothing at stake the red X shows,
     // whatever picture was put there meanwhile. Returns whether the picture changed.
@@ -61,12 +68,12 @@ public:
     static bool showsOutcome(const QString& playerName);
 
     State state() const;
-    std::int64_t stake() const { return stake_; }
-    std::int64_t credit() const { return credit_; }
+    Amount stake() const { return stake_; }
+    Amount credit() const { return credit_; }
     // 1: "Veca" wins next; 2: "Manja" wins next.
     int outcome() const { return outcome_; }
     int rightGuesses() const { return rightGuesses_; }
-    std::int64_t totalGained() const { return totalGained_; }
+    Amount totalGained() const { return totalGained_; }
     Card card() const { return card_; }
     bool paused() const { return paused_; }
 
@@ -74,11 +81,11 @@ private:
     void drawOutcome();
 
     RandomSource& random_;
-    std::int64_t stake_ = 0;
-    std::int64_t credit_ = 0;
+    Amount stake_ = 0;
+    Amount credit_ = 0;
     int outcome_ = 1;
     int rightGuesses_ = 0;
-    std::int64_t totalGained_ = 0;
+    Amount totalGained_ = 0;
     Card card_ = Card::MysteryCard;
     bool paused_ = false;
 };

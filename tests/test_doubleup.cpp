@@ -305,20 +305,27 @@ void DoubleUpTest::cashHalfKeepsTheMoneyWhole() {
 
 void DoubleUpTest::doublingStopsAtTheLimit_data() {
     QTest::addColumn<qint64>("stake");
+    QTest::addColumn<qint64>("credit");
     QTest::addColumn<bool>("accepted");
-    QTest::newRow("doubles to one below the limit") << 1073741823LL << true;
-    QTest::newRow("would pass the limit by one") << 1073741824LL << false;
-    QTest::newRow("at the limit") << 2147483647LL << false;
+    QTest::newRow("doubles to one below the ceiling") << 1073741823LL << 100LL << true;
+    QTest::newRow("would pass the ceiling by one") << 1073741824LL << 100LL << false;
+    QTest::newRow("at the ceiling") << 2147483647LL << 100LL << false;
+    // A doubled stake the credit could not take in could never be cashed.
+    QTest::newRow("the credit can take the doubled stake")
+        << 1000LL << qint64(money::maxAmount - 2000) << true;
+    QTest::newRow("the credit could not take it")
+        << 1000LL << qint64(money::maxAmount - 1999) << false;
 }
 
 void DoubleUpTest::doublingStopsAtTheLimit() {
     QFETCH(qint64, stake);
+    QFETCH(qint64, credit);
     QFETCH(bool, accepted);
     // Both keys are refused, the one that would win and the one that would lose.
     for (Guess guess : {Guess::Veca, Guess::Manja}) {
         ScriptedRandom random{veca, manja};
         DoubleUp game(random);
-        game.start(stake, 100);
+        game.start(stake, credit);
         const auto result = game.guess(guess);
         if (!accepted) {
             QCOMPARE(result, DoubleUp::GuessResult::Ignored);
@@ -331,7 +338,7 @@ void DoubleUpTest::doublingStopsAtTheLimit() {
         } else {
             QCOMPARE(result, DoubleUp::GuessResult::Wrong);
         }
-        QVERIFY(game.stake() <= DoubleUp::maxAmount);
+        QVERIFY(game.stake() <= DoubleUp::stakeCeiling);
         // Cashing and returning still work.
         const std::int64_t whole = game.credit() + game.stake();
         QCOMPARE(game.leave(), whole);

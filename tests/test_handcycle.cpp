@@ -6,7 +6,6 @@
 
 #include <QTest>
 #include <cmath>
-#include <limits>
 
 using Step = HandCycle::Step;
 
@@ -14,7 +13,7 @@ Q_DECLARE_METATYPE(HandState)
 Q_DECLARE_METATYPE(StakeKey)
 
 namespace {
-constexpr std::int64_t maxAmount = std::numeric_limits<std::int64_t>::max();
+constexpr Amount maxAmount = money::maxAmount;
 
 CardColour colourOfLetter(QChar letter) {
     switch (letter.unicode()) {
@@ -248,6 +247,12 @@ void HandCycleTest::enterInIdle_data() {
         << qint64(2000) << qint64(2000) << true << qint64(2000) << qint64(0);
     QTest::newRow("stake above credit")
         << qint64(2000) << qint64(2050) << false << qint64(2050) << qint64(2000);
+    // The bonus and then five of a colour bring eight stakes on top of the credit.
+    QTest::newRow("the best outcome just fits") << qint64(maxAmount - 8000) << qint64(1000) << true
+                                                << qint64(1000) << qint64(maxAmount - 9000);
+    QTest::newRow("the best outcome would pass the limit")
+        << qint64(maxAmount - 7999) << qint64(1000) << false << qint64(1000)
+        << qint64(maxAmount - 7999);
 }
 
 void HandCycleTest::enterInIdle() {
@@ -573,22 +578,39 @@ void HandCycleTest::paintingFollowsTheColours() {
 }
 
 void HandCycleTest::amountsNeverWrap() {
+    // No money may appear or vanish at the limit: a hand that starts can pay
+    // its bonus and its win in full, and a cash that the credit could not hold
+    // keeps the win waiting.
     ScriptedRandom random;
     HandCycle hand(random, 0);
     press(hand, StakeKey::F4);
-    hand.setCredit(maxAmount - 100);
+    hand.setCredit(maxAmount - 8000);
     hand.enter();
     script(random, QStringLiteral("YYYYY"));
     hand.drawTick();
     hand.enter();
-    QCOMPARE(hand.credit(), maxAmount);
+    QCOMPARE(hand.credit(), maxAmount - 5000);
+    for (int card = 1; card <= HandCycle::cardCount; ++card)
+        hand.toggleHold(card);
     hand.enter();
-    script(random, QStringLiteral("YYYYY"));
     hand.drawTick();
     hand.enter();
     QCOMPARE(hand.win(), 5000);
-    hand.enter();
+    QCOMPARE(hand.enter(), Step::Cash);
     QCOMPARE(hand.credit(), maxAmount);
+    QCOMPARE(hand.enter(), Step::Nothing);
+    QCOMPARE(hand.credit(), maxAmount);
+    QCOMPARE(hand.stake(), 1000);
+
+    // Only a credit set past what Start allowed can meet a win it cannot hold.
+    hand.setCredit(1000);
+    playToResult(hand, random, QStringLiteral("YYYYG"), QStringLiteral("1234"),
+                 QStringLiteral("Y"));
+    hand.setCredit(maxAmount - 4999);
+    QCOMPARE(hand.enter(), Step::Nothing);
+    QCOMPARE(hand.state(), HandState::Result);
+    QCOMPARE(hand.credit(), maxAmount - 4999);
+    QCOMPARE(hand.win(), 5000);
 }
 
 QTEST_APPLESS_MAIN(HandCycleTest)
