@@ -1,5 +1,6 @@
 #include "card_table/karteigra.h"
 
+#include "card_table/cardplaces.h"
 #include "common/durations.h"
 #include "common/fonts.h"
 #include "common/imagebank.h"
@@ -12,9 +13,9 @@
 #include <QKeyEvent>
 
 namespace {
-constexpr int cardWidth = 93;
-constexpr int cardHeight = 145;
-constexpr std::array<int, HandCycle::cardCount> faceLefts{580, 2145, 3720, 5280, 6840};
+constexpr int cardWidth = cardplaces::pictureWidth;
+constexpr int cardHeight = cardplaces::pictureHeight;
+static_assert(cardplaces::lefts.size() == HandCycle::cardCount);
 constexpr std::array<int, HandCycle::cardCount> markerLefts{610, 2170, 3750, 5310, 6865};
 
 enum KeyCode {
@@ -134,7 +135,9 @@ KarteIgra::KarteIgra(ScreenSwitcher& switcher, SveSlike& bank, RandomSource& ran
     for (int n = 0; n < HandCycle::cardCount; ++n) {
         auto* face = new QLabel(this);
         face->setObjectName(QStringLiteral("Karta%1").arg(n + 1));
-        face->setGeometry(Screen::toPixels(QRect(faceLefts[n], 3120, 1395, 2175)));
+        face->setGeometry(
+            Screen::toPixels(QRect(cardplaces::lefts[n], cardplaces::top, cardWidth * twipsPerPixel,
+                                   cardHeight * twipsPerPixel)));
         face->setAttribute(Qt::WA_TranslucentBackground);
         face->setAttribute(Qt::WA_TransparentForMouseEvents);
         faces_[n] = face;

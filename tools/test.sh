@@ -14,23 +14,26 @@ jobs=$(nproc)
 export QT_QPA_PLATFORM=offscreen
 
 echo "== tests"
-tombel_build "$tombel_root/build"
+tombel_build "$tombel_root/build" -DTOMBEL_BUILD_TESTS=ON -DTOMBEL_BUILD_TOOLS=ON
 (cd "$tombel_root/build" && ctest --output-on-failure --parallel "$jobs")
 [ "${TOMBEL_QUICK:-0}" = 1 ] && exit 0
 
 echo "== tests under AddressSanitizer and UndefinedBehaviorSanitizer"
-tombel_build "$tombel_root/build-sanitize" -DTOMBEL_SANITIZE=ON -DTOMBEL_BUILD_TOOLS=OFF
+tombel_build "$tombel_root/build-sanitize" -DTOMBEL_SANITIZE=ON -DTOMBEL_BUILD_TESTS=ON \
+    -DTOMBEL_BUILD_TOOLS=OFF
 export ASAN_OPTIONS=detect_leaks=1:abort_on_error=1:strict_string_checks=1
 export LSAN_OPTIONS=suppressions=$tombel_root/tests/sanitize/lsan.supp:print_suppressions=0
 export UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1
 (cd "$tombel_root/build-sanitize" && ctest --output-on-failure --parallel "$jobs" -E play_through)
 
 echo "== fuzzing the settings reader"
-CXX=clang++ cmake -S "$tombel_root/tests/fuzz" -B "$tombel_root/build-fuzz" -G Ninja >/dev/null
-cmake --build "$tombel_root/build-fuzz"
+# --fresh: the folder may still hold a configuration of tests/fuzz on its own.
+CXX=clang++ cmake -S "$tombel_root" -B "$tombel_root/build-fuzz" -G Ninja --fresh -DTOMBEL_FUZZ=ON \
+    -DTOMBEL_BUILD_TESTS=OFF -DTOMBEL_BUILD_TOOLS=OFF >/dev/null
+cmake --build "$tombel_root/build-fuzz" --target fuzz_settings
 corpus=$(mktemp -d)
 cp "$tombel_root"/tests/fuzz/settings.corpus/* "$corpus"/
-(cd "$corpus" && "$tombel_root/build-fuzz/fuzz_settings" -max_total_time="${TOMBEL_FUZZ_SECONDS:-60}" \
+(cd "$corpus" && "$tombel_root/build-fuzz/tests/fuzz/fuzz_settings" -max_total_time="${TOMBEL_FUZZ_SECONDS:-60}" \
     -rss_limit_mb=2048 -timeout=10 -print_final_stats=1 "$corpus" 2>&1 | tail -n 12)
 rm -rf "$corpus"
 echo "fuzzing found nothing"
