@@ -88,7 +88,7 @@ struct ThemeRig {
             if (held.cacheKey() == bank.tema(theme, picture).cacheKey())
                 return QStringLiteral("T%1").arg(theme);
         const QImage user(folder.file(userPictureName(picture)));
-        if (!user.isNull() && comparable(held) == user.convertToFormat(QImage::Format_RGB32))
+        if (!user.isNull() && comparable(held) == shownOnACard(user))
             return QStringLiteral("U");
         return QStringLiteral("?");
     }
