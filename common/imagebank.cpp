@@ -16,6 +16,10 @@
 #include <chrono>
 #include <cstring>
 
+#ifdef Q_OS_LINUX
+#include <sys/stat.h>
+#endif
+
 namespace {
 int holderIndex(CardColour colour) {
     return static_cast<int>(colour) - 1;
@@ -37,16 +41,30 @@ constexpr qint64 maxBufferedCoefficientBytes = 256 * 1024 * 1024;
 struct FileStamp {
     qint64 size = 0;
     qint64 modified = 0;
-    qint64 metadataChanged = 0;
+    qint64 statusChanged = 0;
+    quint64 fileId = 0;
     bool operator==(const FileStamp&) const = default;
 };
 
 std::optional<FileStamp> stampOf(const QString& path) {
+#ifdef Q_OS_LINUX
+    // Straight from stat: times to the nanosecond, and none of the time-zone
+    // work that QFileInfo's dates cost on every return to the menu.
+    struct stat status {};
+    if (::stat(QFile::encodeName(path).constData(), &status) != 0 || !S_ISREG(status.st_mode))
+        return std::nullopt;
+    const auto nanoseconds = [](const timespec& time) {
+        return qint64(time.tv_sec) * 1'000'000'000 + time.tv_nsec;
+    };
+    return FileStamp{qint64(status.st_size), nanoseconds(status.st_mtim),
+                     nanoseconds(status.st_ctim), quint64(status.st_ino)};
+#else
     const QFileInfo info(path);
     if (!info.isFile())
         return std::nullopt;
     return FileStamp{info.size(), info.lastModified().toMSecsSinceEpoch(),
-                     info.metadataChangeTime().toMSecsSinceEpoch()};
+                     info.metadataChangeTime().toMSecsSinceEpoch(), 0};
+#endif
 }
 
 // The whole file, read with plain reads: a mapping would turn another
@@ -113,23 +131,21 @@ JpegLayout jpegLayout(QByteArrayView data) {
         const qsizetype body = at + 4;
         const bool frame =
             marker >= 0xC0 && marker <= 0xCF && marker != 0xC4 && marker != 0xC8 && marker != 0xCC;
-        if (frame && body + 6 <= data.size()) {
+        if (frame && body + 6 <= data.size() && body + 6 + 3 * byte(body + 5) <= data.size()) {
             const qint64 height = (byte(body + 1) << 8) | byte(body + 2);
             const qint64 width = (byte(body + 3) << 8) | byte(body + 4);
             components = byte(body + 5);
-            int maxH = 1, maxV = 1;
-            for (int c = 0; c < components && body + 8 + 3 * c < data.size(); ++c) {
-                maxH = std::max(maxH, byte(body + 7 + 3 * c) >> 4);
-                maxV = std::max(maxV, byte(body + 7 + 3 * c) & 0x0F);
+            const auto across = [&](int c) { return std::max(1, byte(body + 7 + 3 * c) >> 4); };
+            const auto down = [&](int c) { return std::max(1, byte(body + 7 + 3 * c) & 0x0F); };
+            int maxAcross = 1, maxDown = 1;
+            for (int c = 0; c < components; ++c) {
+                maxAcross = std::max(maxAcross, across(c));
+                maxDown = std::max(maxDown, down(c));
             }
             layout.blocks = 0;
-            for (int c = 0; c < components && body + 8 + 3 * c < data.size(); ++c) {
-                const int h = std::max(1, byte(body + 7 + 3 * c) >> 4);
-                const int v = std::max(1, byte(body + 7 + 3 * c) & 0x0F);
-                const qint64 across = ((width * h + maxH - 1) / maxH + 7) / 8;
-                const qint64 down = ((height * v + maxV - 1) / maxV + 7) / 8;
-                layout.blocks += across * down;
-            }
+            for (int c = 0; c < components; ++c)
+                layout.blocks += ((width * across(c) + maxAcross - 1) / maxAcross + 7) / 8 *
+                                 (((height * down(c) + maxDown - 1) / maxDown + 7) / 8);
             layout.huffman = marker <= 0xC7;
             layout.multiScan = marker == 0xC2 || marker == 0xC6 || marker == 0xCA || marker == 0xCE;
         }
