@@ -4,6 +4,7 @@
 #include "common/screen.h"
 
 #include <QByteArrayView>
+#include <QDateTime>
 #include <QDeadlineTimer>
 #include <QDir>
 #include <QFile>
@@ -37,7 +38,13 @@ constexpr qint64 maxUserPictureBytes = 96 * 1024 * 1024;
 constexpr std::chrono::milliseconds userPictureTimeBudget{800};
 constexpr qint64 maxBufferedCoefficientBytes = 256 * 1024 * 1024;
 
+// File times tick coarsely (with the kernel's clock tick, by two seconds on
+// FAT), so a file written twice in a row may keep its stamp. A picture is
+// reused only once its file has stood still for longer than that.
+constexpr qint64 settledAfterNs = 4'000'000'000;
+
 // What the file system tells of a file; a write changes at least one part.
+// Times are in nanoseconds.
 struct FileStamp {
     qint64 size = 0;
     qint64 modified = 0;
@@ -62,8 +69,8 @@ std::optional<FileStamp> stampOf(const QString& path) {
     const QFileInfo info(path);
     if (!info.isFile())
         return std::nullopt;
-    return FileStamp{info.size(), info.lastModified().toMSecsSinceEpoch(),
-                     info.metadataChangeTime().toMSecsSinceEpoch(), 0};
+    return FileStamp{info.size(), info.lastModified().toMSecsSinceEpoch() * 1'000'000,
+                     info.metadataChangeTime().toMSecsSinceEpoch() * 1'000'000, 0};
 #endif
 }
 
@@ -278,6 +285,7 @@ std::optional<QPixmap> decodeUserPicture(const QByteArray& bytes) {
 // was, so a return to the main menu does not decode the same photos again.
 struct LoadedPicture {
     FileStamp stamp;
+    bool settled = false;
     std::optional<QPixmap> picture;
 };
 
@@ -334,7 +342,8 @@ std::optional<QPixmap> loadUserPicture(const QString& path) {
     if (!before)
         return std::nullopt;
     QHash<QString, LoadedPicture>& loaded = loadedPictures();
-    if (const auto it = loaded.constFind(path); it != loaded.constEnd() && it->stamp == *before)
+    if (const auto it = loaded.constFind(path);
+        it != loaded.constEnd() && it->settled && it->stamp == *before)
         return it->picture;
 
     std::optional<QPixmap> picture;
@@ -349,7 +358,9 @@ std::optional<QPixmap> loadUserPicture(const QString& path) {
     // changes under a running program is not worth keeping old entries for.
     if (loaded.size() >= 16)
         loaded.clear();
-    loaded.insert(path, LoadedPicture{*before, picture});
+    const bool settled =
+        QDateTime::currentMSecsSinceEpoch() * 1'000'000 - before->modified > settledAfterNs;
+    loaded.insert(path, LoadedPicture{*before, settled, picture});
     return picture;
 }
 
