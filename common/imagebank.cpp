@@ -29,10 +29,10 @@ int holderIndex(CardColour colour) {
 // The bounds of one player's picture. The file is read whole into memory, so
 // its size is bounded: twice the largest photos of 100 Mpx phone cameras.
 // The decoder gets a time budget, after which it is given no more data; a
-// real 100 Mpx photo takes about half of it on an ordinary machine. A JPEG
-// whose scans are not interleaved, progressive ones among them, makes the
-// decoder hold every coefficient of the full picture, two bytes each; that is
-// bounded too. The decoded picture itself is card-sized, and Qt's own
+// real 100 Mpx photo takes about half of it on an ordinary machine. A
+// progressive JPEG, or one that codes its colours in separate scans, makes
+// the decoder hold every coefficient of the full picture, two bytes each;
+// that is bounded too. The decoded picture itself is card-sized, and Qt's own
 // allocation limit (128 MB) bounds what a decoder may allocate on the way.
 constexpr qint64 maxUserPictureBytes = 96 * 1024 * 1024;
 constexpr std::chrono::milliseconds userPictureTimeBudget{800};
