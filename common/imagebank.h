@@ -7,8 +7,12 @@
 #include "common/cardcolour.h"
 
 #include <QPixmap>
+#include <QSize>
 #include <array>
 #include <optional>
+
+// Every card picture is shown at this size; the built-in ones are drawn at it.
+inline constexpr QSize cardPictureSize{93, 145};
 
 class SveSlike {
 public:
@@ -41,6 +45,9 @@ CardColour holderOfThemePicture(int picture);
 // that cannot be loaded leaves its holder as it was.
 void applyTheme(SveSlike& bank, const QString& themeNumber, const QString& programFolder);
 
-// Loads one picture of the player's own. Refuses files that are not pictures,
-// are damaged, or declare dimensions too large to decode safely.
+// Loads one picture of the player's own, decoded straight to the card size,
+// so that the size of the source costs neither memory nor much time. Refuses
+// files that are not pictures, are cut short, change while they are read, or
+// would take the decoder too long or too much memory. A file that has not
+// changed since it was last loaded is not decoded again.
 std::optional<QPixmap> loadUserPicture(const QString& path);

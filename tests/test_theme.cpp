@@ -90,7 +90,7 @@ struct ThemeRig {
             if (held.cacheKey() == bank.tema(theme, picture).cacheKey())
                 return QStringLiteral("T%1").arg(theme);
         const QImage user(folder.file(userPictureName(picture)));
-        if (!user.isNull() && comparable(held) == user.convertToFormat(QImage::Format_RGB32))
+        if (!user.isNull() && comparable(held) == shownOnACard(user))
             return QStringLiteral("U");
         return QStringLiteral("?");
     }
@@ -167,6 +167,16 @@ void ThemeTest::everyShowingAppliesTheThemeAnew() {
     rig.showMenu();
     QCOMPARE(rig.holdings(), QStringLiteral("U U U U"));
     QCOMPARE(rig.bank.holder(CardColour::Blue).size(), QSize(93, 145));
+
+    // So does a rewrite right after that keeps the file's size.
+    const QByteArray grey = plainJpeg({93, 145}, QColor(250, 250, 250));
+    QCOMPARE(grey.size(), plainJpeg({93, 145}, Qt::white).size());
+    rig.folder.write(userPictureName(3), plainJpeg({93, 145}, Qt::white));
+    rig.showMenu();
+    rig.folder.write(userPictureName(3), grey);
+    rig.showMenu();
+    QCOMPARE(rig.holdings(), QStringLiteral("U U U U"));
+    QCOMPARE(rig.bank.holder(CardColour::Blue).toImage().pixel(40, 70), qRgb(250, 250, 250));
 
     // Pictures that stop loading leave the last good ones in their holders.
     rig.folder.write(userPictureName(1), userFile(QStringLiteral("garbage"), 1));
