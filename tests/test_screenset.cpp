@@ -164,10 +164,14 @@ void ScreenSetTest::optionsAndControlsAreHiddenAndShownAgain() {
     QCOMPARE(program.shown(), QStringList{"MainMenu"});
     QCOMPARE(menu.position(), menuPlace);
 
+    // The player drags the menu: the hidden screen opens where the menu's
+    // outer frame now stands (the offscreen platform draws a thin frame).
+    menu.Move(menuPlace + QPoint(-900, 600));
     program.click(menu, qPrintable(item));
     QCOMPARE(program.screens.existing(id), screen);
     QCOMPARE(program.shown(), QStringList{shownName});
-    QCOMPARE(screen->position(), menuPlace);
+    QCOMPARE(screen->position(), menuPlace + QPoint(-900, 600));
+    QCOMPARE(screen->frameGeometry(), menu.frameGeometry());
 }
 
 void ScreenSetTest::frameCloseSavesTheMenuCopiesAndEnds_data() {
