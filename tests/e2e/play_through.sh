@@ -239,6 +239,10 @@ table_at=$(drag KarteIgra 120 160) || exit 1
 press KarteIgra F3
 card_lefts=(39 143 248 352 456)
 hands=0
+offer_shown() {
+    shot KarteIgra offer
+    [ "$(region_sum offer 97x41+320+103)" != "$(region_sum table_new 97x41+320+103)" ]
+}
 until shown VecaManja; do
     hands=$((hands + 1))
     [ $hands -le 40 ] || fail "no hand won in 40"
@@ -256,9 +260,12 @@ until shown VecaManja; do
     press KarteIgra $holds Return
     sleep 0.15
     press KarteIgra Return
-    sleep 0.15
-    press KarteIgra Insert
-    wait_for 1 shown VecaManja && break
+    # A win shows the double-up offer beside it; without one, on to the next hand.
+    if wait_for 2 offer_shown; then
+        press KarteIgra Insert
+        wait_for 5 shown VecaManja || fail "Insert with a win did not open the double-up"
+        break
+    fi
     press KarteIgra Return
 done
 wait_for 5 only_shown VecaManja || fail "the card table did not hide behind the double-up"
