@@ -1,5 +1,6 @@
 #include "common/screen.h"
 
+#include <QApplication>
 #include <QCloseEvent>
 #include <QHash>
 #include <QIcon>
@@ -35,6 +36,9 @@ Screen::Screen(ScreenSwitcher& switcher, ScreenId id) : switcher_(switcher), id_
     // and for the window system's session handling.
     setObjectName(QString::fromLatin1(screenName(id)));
     setWindowRole(objectName());
+    // No minimise or maximise button is asked for. Some window managers
+    // (openbox) draw both anyway; a dialog or tool window type would not
+    // change that there and would cost the taskbar entry.
     setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                    Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint);
     setWindowTitle(QStringLiteral("Tombel"));
@@ -60,8 +64,39 @@ int Screen::Height() const {
     return frameGeometry().height() * twipsPerPixel;
 }
 
+namespace {
+QMargins frameMarginsOf(const QWidget& window) {
+    const QRect frame = window.frameGeometry();
+    const QRect client = window.geometry();
+    return {client.left() - frame.left(), client.top() - frame.top(),
+            frame.right() - client.right(), frame.bottom() - client.bottom()};
+}
+} // namespace
+
+QMargins Screen::desktopFrame() const {
+    // Qt knows a window's frame only while it is shown; a hidden screen
+    // borrows it from the one on show, as all screens share one frame.
+    if (isVisible())
+        return frameMarginsOf(*this);
+    for (const QWidget* window : QApplication::topLevelWidgets())
+        if (window->isVisible() && qobject_cast<const Screen*>(window))
+            return frameMarginsOf(*window);
+    return {};
+}
+
 void Screen::Move(int left, int top) {
-    move(toPixels(left), toPixels(top));
+    const QPoint place(toPixels(left), toPixels(top));
+    const QMargins frame = desktopFrame();
+    if (frame.isNull() && !testAttribute(Qt::WA_WState_Created)) {
+        // No frame known yet and no window made: the platform is told that
+        // this is the frame's place and keeps it so once the frame exists.
+        move(place);
+        return;
+    }
+    // Otherwise the client area is placed inside the known frame.
+    // QWidget::move() counts a frame only while the window is shown, so a
+    // hidden screen moved with it would land a title bar too high.
+    setGeometry(QRect(place + QPoint(frame.left(), frame.top()), size()));
 }
 
 void Screen::Show() {

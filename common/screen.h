@@ -8,6 +8,7 @@
 #include "common/switcher.h"
 
 #include <QLine>
+#include <QMargins>
 #include <QPixmap>
 #include <QWidget>
 #include <vector>
@@ -19,14 +20,22 @@ public:
     static constexpr int clientWidth = 598;
     static constexpr int clientHeight = 397;
 
-    static int toPixels(int twips) { return twips / twipsPerPixel; }
+    // To the nearest pixel: 580 twips are 38.67 px and the card drawn there
+    // must start at 39, inside its frame's line, not on it.
+    static constexpr int toPixels(int twips) {
+        const int half = twipsPerPixel / 2;
+        return twips >= 0 ? (twips + half) / twipsPerPixel : -((half - twips) / twipsPerPixel);
+    }
     static QRect toPixels(QRect twips);
 
     Screen(ScreenSwitcher& switcher, ScreenId id);
 
     ScreenId id() const { return id_; }
 
-    // The outer window's position and size, in twips.
+    // The outer window's position and size, in twips. Move places the outer
+    // frame, whether the screen is shown, hidden or not yet framed: a hidden
+    // screen takes the frame that the window manager puts round the screen on
+    // show now, so it lands exactly where that one stands.
     int Left() const;
     int Top() const;
     int Width() const;
@@ -53,6 +62,10 @@ protected:
 
     void paintEvent(QPaintEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
+
+    // The frame the window manager has put round this screen when it is
+    // shown, else round the screen on show; none offscreen or without one.
+    QMargins desktopFrame() const;
 
 private:
     ScreenSwitcher& switcher_;

@@ -7,6 +7,7 @@
 
 #include <QGuiApplication>
 #include <QScreen>
+#include <cmath>
 
 Intrro::Intrro(ScreenSwitcher& switcher) : Screen(switcher, ScreenId::Intro) {
     setScreenIcon(QStringLiteral(":/icons/tombel.ico"));
@@ -20,17 +21,34 @@ Intrro::Intrro(ScreenSwitcher& switcher) : Screen(switcher, ScreenId::Intro) {
 }
 
 void Intrro::Form_Load() {
-    if (const QScreen* desktop = QGuiApplication::primaryScreen()) {
-        const QRect area = desktop->geometry();
-        const double left =
-            area.x() * twipsPerPixel + area.width() * twipsPerPixel / 2.0 - Width() / 2.0;
-        const double top =
-            area.y() * twipsPerPixel + area.height() * twipsPerPixel / 2.0 - Height() / 2.0;
-        Move(static_cast<int>(left), static_cast<int>(top));
-    }
+    centre();
     fade_.load();
     showFade();
     Timer1->wake();
+}
+
+void Intrro::centre() {
+    const QScreen* desktop = QGuiApplication::primaryScreen();
+    if (!desktop)
+        return;
+    // The outer window is centred. Before the window manager has framed the
+    // intro its frame is not known; the fade's first ticks centre it again
+    // once it is (keepCentredUntilFramed).
+    const QMargins frame = desktopFrame();
+    const QRect area = desktop->geometry();
+    const double width = (clientWidth + frame.left() + frame.right()) * twipsPerPixel;
+    const double height = (clientHeight + frame.top() + frame.bottom()) * twipsPerPixel;
+    const double left = area.x() * twipsPerPixel + area.width() * twipsPerPixel / 2.0 - width / 2.0;
+    const double top =
+        area.y() * twipsPerPixel + area.height() * twipsPerPixel / 2.0 - height / 2.0;
+    Move(static_cast<int>(std::lround(left)), static_cast<int>(std::lround(top)));
+    centredWithFrame_ = !frame.isNull();
+}
+
+void Intrro::keepCentredUntilFramed() {
+    // The window cannot have been dragged before it had a frame to drag by.
+    if (!centredWithFrame_ && isVisible() && !desktopFrame().isNull())
+        centre();
 }
 
 void Intrro::showFade() {
@@ -41,6 +59,7 @@ void Intrro::showFade() {
 bool Intrro::Timer1_Timer() {
     if (fade_.phase() == IntroFade::Phase::Ended)
         return false;
+    keepCentredUntilFramed();
     const bool ended = fade_.tick();
     showFade();
     if (!ended)

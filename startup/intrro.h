@@ -24,9 +24,13 @@ public:
     IdleTimer& fadeTimer() { return *Timer1; }
 
 private:
+    void centre();
+    void keepCentredUntilFramed();
     void showFade();
 
     IntroFade fade_;
+    // Whether the intro was centred knowing its frame.
+    bool centredWithFrame_ = false;
     Label* logo;
     Label* Usluge;
     IdleTimer* Timer1;

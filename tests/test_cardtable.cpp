@@ -104,6 +104,7 @@ private slots:
     void insert();
     void theHandAfterInsertAndReturn();
     void endGameIsAWhiteBox();
+    void cardsSitInsideTheirDrawnFrames();
     void endGame_data();
     void endGame();
     void timersRestWhenNothingHappens();
@@ -448,6 +449,29 @@ void CardTableTest::endGameIsAWhiteBox() {
     for (int x = box.width() / 3; x < 2 * box.width() / 3 && !blackText; ++x)
         blackText = box.pixelColor(x, box.height() / 2).lightness() < 60;
     QVERIFY(blackText);
+}
+
+void CardTableTest::cardsSitInsideTheirDrawnFrames() {
+    // The background draws a thin frame round each card's place; a card laid
+    // a pixel off covers one of its lines and leaves a dark gap by the other.
+    Table table;
+    const QImage shot = table.screen->grab().toImage();
+    const QImage background = QImage(QStringLiteral(":/backgrounds/KarteIgra.jpg"));
+    const QImage back =
+        table.bank.picture(SveSlike::Picture::Eks).toImage().convertToFormat(shot.format());
+    const int frameLines[][2] = {{38, 132}, {142, 236}, {247, 341}, {351, 445}, {455, 549}};
+    for (int card = 1; card <= 5; ++card) {
+        const auto [left, right] = frameLines[card - 1];
+        for (int y = 212; y < 350; y += 9) {
+            QCOMPARE(shot.pixelColor(left, y), background.pixelColor(left, y));
+            QCOMPARE(shot.pixelColor(right, y), background.pixelColor(right, y));
+        }
+        QCOMPARE(shot.copy(left + 1, 208, 93, 145), back);
+        // The hold marker stands centred over its card.
+        const QRect marker =
+            table.screen->findChild<QWidget*>(QStringLiteral("keep_%1").arg(card))->geometry();
+        QCOMPARE(marker.center().x(), table.face(card)->geometry().center().x());
+    }
 }
 
 void CardTableTest::endGame_data() {

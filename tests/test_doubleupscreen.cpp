@@ -147,7 +147,7 @@ void DoubleUpScreenTest::layout() {
         QVERIFY(visit.label(amount)->isBold());
     }
     const auto* card = visit.screen.findChild<QLabel*>(QStringLiteral("Karta1"));
-    QCOMPARE(card->geometry(), QRect(38, 208, 93, 145));
+    QCOMPARE(card->geometry(), QRect(39, 208, 93, 145));
     QVERIFY(!card->hasScaledContents());
     // The three pictures are told apart by what they are, not only by name.
     const QPixmap& mystery = visit.bank.picture(Picture::VecaManja);

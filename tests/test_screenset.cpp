@@ -4,8 +4,11 @@
 // the menu's settings only where there is a menu.
 
 #include "app/screenset.h"
+#include "card_table/karteigra.h"
 #include "common/idletimer.h"
+#include "common/imagebank.h"
 #include "common/label.h"
+#include "double_up/vecamanja.h"
 #include "startup/glavnimeni.h"
 #include "startup/intrro.h"
 #include "testsupport.h"
@@ -61,6 +64,7 @@ private slots:
     void startShowsOnlyTheIntro();
     void introHandsOverAtItsPlaceOnTheLastTick();
     void cardTableIsCreatedAfreshOnEveryGame();
+    void doubleUpWinningsComeBackToTheTable();
     void optionsAndControlsAreHiddenAndShownAgain_data();
     void optionsAndControlsAreHiddenAndShownAgain();
     void frameCloseSavesTheMenuCopiesAndEnds_data();
@@ -133,6 +137,63 @@ void ScreenSetTest::cardTableIsCreatedAfreshOnEveryGame() {
     QCOMPARE(program.screens.mainMenu(), &menu);
 }
 
+void ScreenSetTest::doubleUpWinningsComeBackToTheTable() {
+    // A win taken to the double-up, doubled once, half cashed, and carried
+    // back with Enter: the card table must come back shown, where the
+    // double-up stood, holding and showing the credit the double-up handed
+    // back. The table's own meter timer shows it; no tick is fired by hand.
+    Program program;
+    glavniMeni& menu = program.startToMenu();
+    program.click(menu, "menuNovaigra");
+    KarteIgra* table = program.screens.cardTable();
+    QVERIFY(table);
+    const auto key = [](Screen* screen, Qt::Key key) { QTest::keyClick(screen, key); };
+    const auto draw = [&](const char* codes) {
+        for (const char* code = codes; *code; ++code)
+            program.random.push(ScriptedRandom::forDrawCode(*code - '0'));
+        table->Brojac().fire();
+        table->ZaNoveKarte().fire();
+    };
+
+    key(table, Qt::Key_F4); // a stake of 1,000 out of 2,000
+    key(table, Qt::Key_Return);
+    draw("33331");
+    key(table, Qt::Key_Return);
+    key(table, Qt::Key_Return);
+    draw("33333");
+    key(table, Qt::Key_Return); // five yellow: a win of 5,000
+    QCOMPARE(table->hand().win(), 5000);
+
+    program.random.push({0.2f, 0.7f}); // the outcomes: Page Up wins, then Page Down
+    key(table, Qt::Key_Insert);
+    VecaManja* doubleUp = program.screens.doubleUp();
+    QVERIFY(doubleUp);
+    QCOMPARE(program.shown(), QStringList{"DoubleUp"});
+    // The player takes a while here; the hidden table's meters come to rest.
+    QTRY_VERIFY(!table->Timer1().isActive());
+    key(doubleUp, Qt::Key_PageUp); // right: 10,000 at stake
+    key(doubleUp, Qt::Key_Delete); // 5,000 to the credit, 5,000 left
+    doubleUp->Move(doubleUp->position() + QPoint(1200, -450));
+    const QPoint place = doubleUp->position();
+    key(doubleUp, Qt::Key_Return);
+    program.settle();
+
+    QVERIFY(!program.screens.doubleUp());
+    QCOMPARE(program.shown(), QStringList{"CardTable"});
+    QCOMPARE(table->position(), place);
+    QCOMPARE(table->hand().credit(), 11000);
+    QTRY_COMPARE(labelNamed(*table, QStringLiteral("pareReal"))->caption(),
+                 QStringLiteral("11,000.00"));
+    QCOMPARE(labelNamed(*table, QStringLiteral("dobitakReal"))->caption(), QStringLiteral("0.00"));
+    QCOMPARE(labelNamed(*table, QStringLiteral("ulogReal"))->caption(), QStringLiteral("1,000.00"));
+    const QImage back = program.screens.bank().picture(SveSlike::Picture::Eks).toImage();
+    for (int card = 1; card <= 5; ++card) {
+        auto* face = table->findChild<QLabel*>(QStringLiteral("Karta%1").arg(card));
+        QCOMPARE(face->pixmap().toImage(), back);
+    }
+    QVERIFY(!table->findChild<QWidget*>(QStringLiteral("slikaVecaManja"))->isVisible());
+}
+
 void ScreenSetTest::optionsAndControlsAreHiddenAndShownAgain_data() {
     QTest::addColumn<QString>("item");
     QTest::addColumn<int>("target");
@@ -164,10 +225,14 @@ void ScreenSetTest::optionsAndControlsAreHiddenAndShownAgain() {
     QCOMPARE(program.shown(), QStringList{"MainMenu"});
     QCOMPARE(menu.position(), menuPlace);
 
+    // The player drags the menu: the hidden screen opens where the menu's
+    // outer frame now stands (the offscreen platform draws a thin frame).
+    menu.Move(menuPlace + QPoint(-900, 600));
     program.click(menu, qPrintable(item));
     QCOMPARE(program.screens.existing(id), screen);
     QCOMPARE(program.shown(), QStringList{shownName});
-    QCOMPARE(screen->position(), menuPlace);
+    QCOMPARE(screen->position(), menuPlace + QPoint(-900, 600));
+    QCOMPARE(screen->frameGeometry(), menu.frameGeometry());
 }
 
 void ScreenSetTest::frameCloseSavesTheMenuCopiesAndEnds_data() {

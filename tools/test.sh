@@ -1,13 +1,14 @@
 #!/usr/bin/env bash
 # Builds Tombel with its tests (installing what they need from Debian's
 # packages) and runs everything, headless:
-#   1. every test suite, with the play-through under a private X server;
+#   1. every test suite, with the play-through under a private X server and
+#      a window manager;
 #   2. the same suites built with AddressSanitizer and UndefinedBehaviorSanitizer;
 #   3. a bounded fuzzing run over the settings file's reader.
 # TOMBEL_QUICK=1 runs step 1 only.
 set -euo pipefail
 source "$(dirname "$0")/setup.sh"
-tombel_install "${tombel_build_packages[@]}" xvfb xdotool x11-utils imagemagick \
+tombel_install "${tombel_build_packages[@]}" xvfb openbox xdotool x11-utils imagemagick \
     clang libclang-rt-14-dev
 
 jobs=$(nproc)

@@ -1,7 +1,10 @@
 #!/usr/bin/env bash
 # Plays Tombel the way a person would: the real executable in a fresh program
-# folder under a real X server, driven by real key presses and clicks, and
-# judged by what the screen shows and what is left on disk.
+# folder under a real X server with a window manager (openbox, which frames
+# every window with a title bar and borders), driven by real key presses,
+# clicks and drags, and judged by what the screen shows and what is left on
+# disk. Every screen must open with its outer frame exactly where the last
+# one's stood.
 #
 # usage: play_through.sh path/to/tombel
 set -uo pipefail
@@ -27,8 +30,10 @@ xvfb=$!
 export DISPLAY=$display
 export QT_QPA_PLATFORM=xcb
 app=""
+wm=""
 cleanup() {
     [ -n "$app" ] && kill "$app" 2>/dev/null
+    [ -n "$wm" ] && kill "$wm" 2>/dev/null
     kill "$xvfb" 2>/dev/null
     wait 2>/dev/null
 }
@@ -44,6 +49,10 @@ wait_for() {
     done
 }
 wait_for 10 xdpyinfo || fail "the X server did not start"
+openbox --sm-disable >"$work/openbox.log" 2>&1 &
+wm=$!
+wm_running() { xprop -root _NET_SUPPORTING_WM_CHECK | grep -q 'window id'; }
+wait_for 10 wm_running || fail "the window manager did not start"
 
 # The one visible Tombel window whose role names the screen.
 window_of() {
@@ -60,7 +69,58 @@ shown() { window_of "$1" >/dev/null; }
 only_shown() {
     shown "$1" && [ "$(xdotool search --onlyvisible --name '^Tombel$' | wc -l)" -eq 1 ]
 }
-position() { xdotool getwindowgeometry "$1" | awk '/Position/ {print $2}'; }
+# The client area's place on the desktop and the frame's extents round it.
+client_at() {
+    xwininfo -id "$1" | awk '/Absolute upper-left X/ {x = $4} /Absolute upper-left Y/ {y = $4}
+        END {print x, y}'
+}
+extents() { xprop -id "$1" _NET_FRAME_EXTENTS | awk -F' = ' 'NF == 2 {gsub(",", ""); print $2}'; }
+framed() { [ -n "$(extents "$1")" ]; }
+# The outer frame's top-left corner, "x,y".
+position() {
+    local cx cy l r t b
+    read -r cx cy <<<"$(client_at "$1")"
+    read -r l r t b <<<"$(extents "$1")"
+    echo "$((cx - l)),$((cy - t))"
+}
+# frame_of SCREEN: the outer frame of the screen's window, once it is framed.
+frame_of() {
+    local w
+    w=$(window_of "$1") || return 1
+    framed "$w" || return 1
+    position "$w"
+}
+frame_is() { [ "$(frame_of "$1")" = "$2" ]; }
+# expect_frame SCREEN X,Y WHAT: the screen's frame stands there.
+expect_frame() {
+    wait_for 5 frame_is "$1" "$2" || fail "$3: the $1 frame is at $(frame_of "$1"), not at $2"
+}
+# drag SCREEN DX DY: drags the window by its title bar, the way a player does,
+# and prints the frame's new place. A press the window manager missed is
+# tried again.
+drag() {
+    local w cx cy from to now attempt
+    w=$(window_of "$1") || fail "no $1 window to drag"
+    from=$(frame_of "$1") || fail "no framed $1 window to drag"
+    to="$((${from%,*} + $2)),$((${from#*,} + $3))"
+    for attempt in 1 2 3; do
+        now=$(frame_of "$1")
+        [ "$now" = "$to" ] && break
+        read -r cx cy <<<"$(client_at "$w")"
+        xdotool mousemove $((cx + 100)) $((cy - 8))
+        sleep 0.05
+        xdotool mousedown 1
+        sleep 0.05
+        xdotool mousemove $((cx + 110)) $((cy - 3))
+        sleep 0.05
+        xdotool mousemove $((cx + 100 + ${to%,*} - ${now%,*})) $((cy - 8 + ${to#*,} - ${now#*,}))
+        sleep 0.05
+        xdotool mouseup 1
+        wait_for 2 frame_is "$1" "$to" && break
+    done
+    frame_is "$1" "$to" || fail "dragging $1 did not move it to $to"
+    echo "$to"
+}
 
 # click SCREEN X Y: a left click at pixel X, Y of the screen's client area.
 click() {
@@ -90,12 +150,14 @@ started=$SECONDS
 ./tombel >"$work/out.log" 2>&1 &
 app=$!
 
-# 1. The intro, centred on the desktop; no settings file yet.
+# 1. The intro, its outer frame centred on the 1280 x 1024 desktop; no
+# settings file yet.
 wait_for 10 shown Intrro || fail "the intro did not appear"
 intro=$(window_of Intrro)
-read -r ix iy <<<"$(position "$intro" | tr , ' ')"
-[ $((ix + 299)) -ge 630 ] && [ $((ix + 299)) -le 650 ] || fail "intro not centred across ($ix)"
-[ $((iy + 198)) -ge 500 ] && [ $((iy + 198)) -le 524 ] || fail "intro not centred down ($iy)"
+wait_for 5 framed "$intro" || fail "the window manager did not frame the intro"
+read -r l r t b <<<"$(extents "$intro")"
+centre="$(((1280 - 598 - l - r) / 2)),$(((1024 - 397 - t - b) / 2))"
+expect_frame Intrro "$centre" "the intro is not centred"
 [ -e config.not ] && fail "config.not exists before the fade ended"
 sleep 2.3
 shot Intrro intro_bright
@@ -105,12 +167,16 @@ brighter "$(brightness intro_bright 85x50+238+168)" 0.05 || fail "the studio nam
 wait_for 15 only_shown glavniMeni || fail "the main menu did not replace the intro"
 elapsed=$((SECONDS - started))
 [ $elapsed -ge 4 ] || fail "the intro ended too early (${elapsed}s)"
-[ "$(position "$(window_of glavniMeni)")" = "$ix,$iy" ] || fail "the menu did not open at the intro's place"
+expect_frame glavniMeni "$centre" "the menu did not open at the intro's place"
 wait_for 5 has_default_file || fail "config.not is not the 26 default bytes"
 
-# 3. Options: level 2 (5,000.00) and theme 3 (Aliens), then back.
+# 3. Options: level 2 (5,000.00) and theme 3 (Aliens), then back; the
+# options screen opens where the dragged menu stands, and the menu stays
+# where it stood when the options screen was dragged before "unazad".
+menu_at=$(drag glavniMeni -150 -120) || exit 1
 click glavniMeni 160 247
 wait_for 5 only_shown Opcije || fail "opcije did not open the options screen"
+expect_frame Opcije "$menu_at" "opcije"
 shot Opcije options_before
 click Opcije 140 302
 click Opcije 340 262
@@ -120,14 +186,18 @@ brighter "$(brightness options_after 40x16+256+296)" "$(brightness options_befor
     fail "the level marker did not move to 5,000.00"
 brighter "$(brightness options_after 56x16+456+256)" "$(brightness options_before 56x16+456+256)" ||
     fail "the theme marker did not move to Aliens"
+drag Opcije 200 90 >/dev/null
 click Opcije 300 350
 wait_for 5 only_shown glavniMeni || fail "unazad did not return to the menu"
+expect_frame glavniMeni "$menu_at" "unazad from the options"
 printf '"Igrac 1"\r\n"2"\r\n"3"\r\n"x"\r\n' >"$work/expected.not"
 cmp -s config.not expected.not || fail "the options were not saved"
 
-# 4. A game: stake up, a hand with a hold, collect, leave.
+# 4. A game: stake up, a hand with a hold, collect; hands until one wins,
+# the win taken to the double-up and back; leave.
 click glavniMeni 160 212
 wait_for 5 only_shown KarteIgra || fail "nova igra did not open the card table"
+expect_frame KarteIgra "$menu_at" "nova igra"
 sleep 0.3
 shot KarteIgra table_new
 press KarteIgra F2 F4
@@ -162,16 +232,68 @@ sleep 0.3
 shot KarteIgra collected
 [ "$(region_sum collected 500x150+30+205)" = "$(region_sum table_new 500x150+30+205)" ] ||
     fail "collecting did not turn the cards face down"
+
+# Hands of 50, each holding the colour that most cards show (one colour,
+# one picture), until a hand wins and Insert opens the double-up.
+table_at=$(drag KarteIgra 120 160) || exit 1
+press KarteIgra F3
+card_lefts=(39 143 248 352 456)
+hands=0
+offer_shown() {
+    shot KarteIgra offer
+    [ "$(region_sum offer 97x41+320+103)" != "$(region_sum table_new 97x41+320+103)" ]
+}
+until shown VecaManja; do
+    hands=$((hands + 1))
+    [ $hands -le 40 ] || fail "no hand won in 40"
+    press KarteIgra Return
+    sleep 0.15
+    press KarteIgra Return
+    sleep 0.15
+    shot KarteIgra hand
+    holds=$(for n in 1 2 3 4 5; do
+        echo "$(region_sum hand "93x145+${card_lefts[n - 1]}+208") $n"
+    done | awk '{cards[$1] = cards[$1] " " $2; count[$1]++}
+        END {for (face in count) if (count[face] > most) {most = count[face]; best = cards[face]}
+             print best}')
+    # shellcheck disable=SC2086
+    press KarteIgra $holds Return
+    sleep 0.15
+    press KarteIgra Return
+    # A win shows the double-up offer beside it; without one, on to the next hand.
+    if wait_for 2 offer_shown; then
+        press KarteIgra Insert
+        wait_for 5 shown VecaManja || fail "Insert with a win did not open the double-up"
+        break
+    fi
+    press KarteIgra Return
+done
+wait_for 5 only_shown VecaManja || fail "the card table did not hide behind the double-up"
+expect_frame VecaManja "$table_at" "Insert"
+double_up_at=$(drag VecaManja -200 -140) || exit 1
+press VecaManja Return
+wait_for 5 only_shown KarteIgra || fail "Enter on the double-up did not bring the card table back"
+expect_frame KarteIgra "$double_up_at" "Enter on the double-up"
+
+table_at=$(drag KarteIgra 150 -60) || exit 1
 click KarteIgra 300 31
 wait_for 5 only_shown glavniMeni || fail "kraj igre did not return to the menu"
+expect_frame glavniMeni "$table_at" "kraj igre"
 
-# 5. Controls and back: the file is rewritten unchanged.
-click glavniMeni 160 280
-wait_for 5 only_shown Kontrole || fail "kontrole did not open the controls screen"
-shot Kontrole controls
-click Kontrole 300 350
-wait_for 5 only_shown glavniMeni || fail "unazad did not return from the controls"
-cmp -s config.not expected.not || fail "the controls screen changed the settings"
+# 5. Controls and back, twice, the menu dragged between: the file is
+# rewritten unchanged, and the hidden controls screen opens again where the
+# menu now stands.
+menu_at=$table_at
+for _ in 1 2; do
+    click glavniMeni 160 280
+    wait_for 5 only_shown Kontrole || fail "kontrole did not open the controls screen"
+    expect_frame Kontrole "$menu_at" "kontrole"
+    shot Kontrole controls
+    click Kontrole 300 350
+    wait_for 5 only_shown glavniMeni || fail "unazad did not return from the controls"
+    cmp -s config.not expected.not || fail "the controls screen changed the settings"
+    menu_at=$(drag glavniMeni -100 80) || exit 1
+done
 
 # 6. izlaz: the program ends with status 0 and the chosen values stay.
 click glavniMeni 155 350
@@ -186,5 +308,5 @@ app=""
 [ $status -eq 0 ] || fail "the program ended with status $status"
 cmp -s config.not expected.not || fail "izlaz did not leave the chosen settings"
 
-echo "play-through passed in $((SECONDS - started))s"
+echo "play-through passed in $((SECONDS - started))s (a winning hand in $hands)"
 rm -rf "$work"
