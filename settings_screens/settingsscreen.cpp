@@ -2,6 +2,7 @@
 
 #include "common/fonts.h"
 #include "common/label.h"
+#include "common/savefailed.h"
 #include "common/runtime.h"
 #include "startup/settings.h"
 
@@ -13,7 +14,9 @@ Label* SettingsScreen::addBackButton() {
 }
 
 void SettingsScreen::saveAndReturn(const Settings& settings) {
-    writeSettings(runtime::programFolder(), settings);
+    const bool saved = writeSettings(runtime::programFolder(), settings);
     switcher().switchTo(ScreenId::MainMenu, nullptr);
     Hide();
+    if (!saved)
+        showSaveFailed(this);
 }

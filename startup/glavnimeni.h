@@ -23,7 +23,8 @@ public:
     glavniMeni(ScreenSwitcher& switcher, SveSlike& bank);
 
     // Writes the menu's settings copies to config.not, as "opcije" and
-    // "izlaz" do. A failure is reported on standard error and returned.
+    // "izlaz" do. A failure is reported on standard error and returned; the
+    // clicks also tell the player.
     bool writeSettingsCopies();
 
     // The copies of config.not taken at the last showing.

@@ -434,6 +434,7 @@ void OptionsTest::writeFailureStillReturnsToTheMenu() {
 
     click(screen, "SnimiOpcije");
     QCOMPARE(switcher.switches.size(), std::size_t(1));
+    QCOMPARE(dismissSaveFailed(), 1);
     QCOMPARE(switcher.switches[0].target, ScreenId::MainMenu);
     QVERIFY(screen.isHidden());
     QVERIFY(QFileInfo(folder.file("config.not")).isDir());
