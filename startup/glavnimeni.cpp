@@ -147,6 +147,10 @@ void glavniMeni::menuKontrole_Click() {
 }
 
 void glavniMeni::menuIzlaz_Click() {
+    saveAndEnd();
+}
+
+void glavniMeni::saveAndEnd() {
     // The program ends even when the settings cannot be saved: keeping the
     // player in a menu that refuses to close would help nobody. It ends once
     // the player has read that the choices were lost.

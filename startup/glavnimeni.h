@@ -27,6 +27,10 @@ public:
     // clicks also tell the player.
     bool writeSettingsCopies();
 
+    // "izlaz": saves the copies and ends the program, after telling the
+    // player when the save failed.
+    void saveAndEnd();
+
     // The copies of config.not taken at the last showing.
     Settings settingsCopies() const { return {Load001, Load002, Load003, Load004}; }
 

@@ -347,6 +347,7 @@ private slots:
     void damagedSettingsFile_data();
     void damagedSettingsFile();
     void settingsFileIsADirectory();
+    void closeBoxTellsAFailedSave();
     void readOnlyFolderOrFile_data();
     void readOnlyFolderOrFile();
     void badUserPictures_data();
@@ -438,6 +439,20 @@ void BadInputTest::settingsFileIsADirectory() {
     expect.writesFail = true;
     expect.loadRewrites = true;
     walkThrough(program, expect);
+}
+
+void BadInputTest::closeBoxTellsAFailedSave() {
+    // A window's close box ends the program as "izlaz" does: once the player
+    // has read that the settings were not saved.
+    Program program;
+    QVERIFY(QDir(program.folder.path()).mkdir(configName));
+    glavniMeni* menu = program.startToMenu();
+    QVERIFY(menu);
+    menu->close();
+    QCOMPARE(program.ends, 0);
+    QCOMPARE(dismissSaveFailed(), 1);
+    QCOMPARE(program.ends, 1);
+    QCOMPARE(program.errors.reports(), 2); // the menu's silent load, then the close box
 }
 
 void BadInputTest::readOnlyFolderOrFile_data() {
