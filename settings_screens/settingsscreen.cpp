@@ -2,8 +2,8 @@
 
 #include "common/fonts.h"
 #include "common/label.h"
-#include "common/savefailed.h"
 #include "common/runtime.h"
+#include "common/savefailed.h"
 #include "startup/settings.h"
 
 Label* SettingsScreen::addBackButton() {

@@ -5,8 +5,8 @@
 #include "common/idletimer.h"
 #include "common/imagebank.h"
 #include "common/label.h"
-#include "common/savefailed.h"
 #include "common/runtime.h"
+#include "common/savefailed.h"
 
 #include <QMouseEvent>
 

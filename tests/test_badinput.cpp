@@ -377,7 +377,8 @@ void BadInputTest::damagedSettingsFile_data() {
                                   << QStringList{QString::fromLatin1(tenMegabytes), "2", "3", "o"};
     const QByteArray fiftyMegabytes(50 * 1024 * 1024, 'B');
     QTest::newRow("a 50 MB name") << ('"' + fiftyMegabytes + "\"\r\n" + lines({"2", "3", "o"}))
-                                  << QStringList{QString::fromLatin1(fiftyMegabytes), "2", "3", "o"};
+                                  << QStringList{QString::fromLatin1(fiftyMegabytes), "2", "3",
+                                                 "o"};
     QTest::newRow("LF only") << lines({"Ana", "2", "3", "o"}, "\n") << ana;
     QTest::newRow("CR only") << lines({"Ana", "2", "3", "o"}, "\r") << ana;
     QTest::newRow("byte-order mark") << ("\xEF\xBB\xBF" + anaFile) << ana;

@@ -362,9 +362,11 @@ void DoubleUpScreenTest::outcomeCode() {
 void DoubleUpScreenTest::playerName_data() {
     QTest::addColumn<QString>("name");
     QTest::addColumn<QString>("shown"); // empty: cut to the box with an ellipsis
-    QTest::newRow("fits") << "Ana" << "Ana";
+    QTest::newRow("fits") << "Ana"
+                          << "Ana";
     // A byte of an old Windows-1250 file reads as the letter it stood for.
-    QTest::newRow("Windows-1250 byte") << QStringLiteral(u"Igra\xDCE8") << QStringLiteral(u"Igra\x10D");
+    QTest::newRow("Windows-1250 byte")
+        << QStringLiteral(u"Igra\xDCE8") << QStringLiteral(u"Igra\x10D");
     // A hand-edited file can hold megabytes: only what fits is laid out.
     QTest::newRow("10 MB") << QString(10 * 1024 * 1024, u'W') << QString();
 }

@@ -428,20 +428,19 @@ void OptionsTest::nameBoxLimit() {
 }
 
 void OptionsTest::nameFromTheFile_data() {
-    QTest::addColumn<QByteArray>("read");   // the name's bytes in the file
-    QTest::addColumn<QString>("pasted");    // pasted at the end of the box; empty: not edited
-    QTest::addColumn<QString>("shown");     // the box afterwards
+    QTest::addColumn<QByteArray>("read");    // the name's bytes in the file
+    QTest::addColumn<QString>("pasted");     // pasted at the end of the box; empty: not edited
+    QTest::addColumn<QString>("shown");      // the box afterwards
     QTest::addColumn<QByteArray>("written"); // the name's bytes after "unazad"
     // A line break would shift every later field of the file.
     QTest::newRow("pasted line break") << QByteArray("Ana") << "\r\nMarko\tX"
                                        << "AnaMarkoX" << QByteArray("AnaMarkoX");
     // Older files hold Windows-1250: shown as such, written back as read.
-    QTest::newRow("Windows-1250, left alone") << QByteArray("Igra\xE8") << ""
-                                              << QStringLiteral(u"Igra\x10D")
-                                              << QByteArray("Igra\xE8");
-    QTest::newRow("Windows-1250, edited") << QByteArray("Igra\xE8") << "!"
-                                          << QStringLiteral(u"Igra\x10D!")
-                                          << QByteArray("Igra\xC4\x8D!");
+    QTest::newRow("Windows-1250, left alone")
+        << QByteArray("Igra\xE8") << "" << QStringLiteral(u"Igra\x10D") << QByteArray("Igra\xE8");
+    QTest::newRow("Windows-1250, edited")
+        << QByteArray("Igra\xE8") << "!" << QStringLiteral(u"Igra\x10D!")
+        << QByteArray("Igra\xC4\x8D!");
     // Only the start of a huge name is put in the box; left alone, it is
     // saved whole.
     const QByteArray huge(10 * 1024 * 1024, 'W');

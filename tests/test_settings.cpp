@@ -297,26 +297,25 @@ void SettingsTest::writerInHostilePlaces_data() {
     // A failed save leaves the old bytes, never an empty or half-written file.
     QTest::newRow("full file system") << "full" << false << old << marko << false << old;
     QTest::newRow("file size limit") << "size limit" << false << old << marko << false << old;
-    QTest::newRow("read-only folder") << "read-only folder" << false << old << marko << true
-                                      << markoFile;
+    QTest::newRow("read-only folder")
+        << "read-only folder" << false << old << marko << true << markoFile;
     QTest::newRow("read-only folder, save cut short")
         << "read-only folder, cut short" << false << old << marko << false << old;
-    QTest::newRow("read-only folder, no file") << "read-only folder" << false
-                                               << QByteArray("<missing>") << marko << false
-                                               << QByteArray("<missing>");
+    QTest::newRow("read-only folder, no file")
+        << "read-only folder" << false << QByteArray("<missing>") << marko << false
+        << QByteArray("<missing>");
     QTest::newRow("read-only file") << "read-only file" << false << old << marko << false << old;
     QTest::newRow("file of another user, saved by root")
         << "owned by nobody" << false << old << marko << true << markoFile;
     // Only regular files are read or written, and nothing blocks.
     QTest::newRow("FIFO") << "folder" << true << QByteArray("<fifo>") << defaults << false
                           << QByteArray("<fifo>");
-    QTest::newRow("link to a FIFO") << "folder" << true << QByteArray("<link> <fifo>")
-                                    << defaults << false << QByteArray("<link> <fifo>");
+    QTest::newRow("link to a FIFO") << "folder" << true << QByteArray("<link> <fifo>") << defaults
+                                    << false << QByteArray("<link> <fifo>");
     QTest::newRow("link to a device node") << "folder" << true << QByteArray("<link> <device>")
-                                           << defaults << false
-                                           << QByteArray("<link> <device>");
-    QTest::newRow("link to a file") << "folder" << false << "<link> " + old << marko << true
-                                    << "<link> " + markoFile;
+                                           << defaults << false << QByteArray("<link> <device>");
+    QTest::newRow("link to a file")
+        << "folder" << false << "<link> " + old << marko << true << "<link> " + markoFile;
     QTest::newRow("4 GB sparse file without line ends")
         << "folder" << true << QByteArray("<sparse>") << defaults << true << defaultFile;
     // No value can break the four lines.
@@ -405,10 +404,10 @@ void SettingsTest::writerInHostilePlaces() {
     if (unprivileged && !root && ::access(QFile::encodeName(locked).constData(), W_OK) == 0)
         QSKIP("permissions are not enforced for this user");
 
-    const rlim_t sizeLimit = place.endsWith(QLatin1String("size limit")) ||
-                                     place.endsWith(QLatin1String("cut short"))
-                                 ? 10
-                                 : 0;
+    const rlim_t sizeLimit =
+        place.endsWith(QLatin1String("size limit")) || place.endsWith(QLatin1String("cut short"))
+            ? 10
+            : 0;
     const int result = inChild(
         [&] {
             if (::access(QFile::encodeName(folder).constData(), X_OK) != 0)
@@ -427,8 +426,8 @@ void SettingsTest::writerInHostilePlaces() {
     QCOMPARE(result == 0, saved);
     QCOMPARE(onDisk(path), after);
     // Nothing is left behind beside the file.
-    QStringList left =
-        QDir(folder).entryList(QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot);
+    QStringList left = QDir(folder).entryList(QDir::AllEntries | QDir::Hidden | QDir::System |
+                                              QDir::NoDotAndDotDot);
     for (const char* known : {"config.not", "target", "filler"})
         left.removeAll(QLatin1String(known));
     QCOMPARE(left, QStringList());
@@ -441,9 +440,9 @@ void SettingsTest::writerInHostilePlaces() {
         QCOMPARE(status.st_uid, owner.user);
         QCOMPARE(status.st_gid, owner.group);
         QCOMPARE(status.st_mode & 0777, mode_t(0640));
-        QCOMPARE(inChild([&] { return writeSettings(folder, Settings::defaults()) ? 0 : 1; }, true,
-                         0),
-                 0);
+        QCOMPARE(
+            inChild([&] { return writeSettings(folder, Settings::defaults()) ? 0 : 1; }, true, 0),
+            0);
         QCOMPARE(onDisk(path), defaultFile);
     }
 }
