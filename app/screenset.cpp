@@ -138,6 +138,7 @@ void ScreenSet::endProgram() {
 
 void ScreenSet::closeRequested() {
     if (glavniMeni* menu = mainMenu())
-        menu->writeSettingsCopies();
-    endProgram();
+        menu->saveAndEnd();
+    else
+        endProgram();
 }

@@ -173,9 +173,11 @@ void KarteIgra::Form_Load() {
     // default credit, empty hold markers.
     const Settings settings = readSettings(runtime::programFolder());
     playerName_ = settings.playerName;
-    playerLabel_->setCaption(fittedText(playerName_, playerLabel_->font(), playerLabel_->width()));
+    playerLabel_->setCaption(
+        fittedText(shownValue(playerName_), playerLabel_->font(), playerLabel_->width()));
     for (Label* marker : holdMarkers_)
-        marker->setCaption(fittedText(settings.holdMarkerCaption, marker->font(), marker->width()));
+        marker->setCaption(
+            fittedText(shownValue(settings.holdMarkerCaption), marker->font(), marker->width()));
     const StartingCredit start = startingCredit(settings.startingStakeLevel, playerName_);
     hand_.setCredit(start.credit);
     startingCreditLabel_->setCaption(start.shown);

@@ -4,7 +4,9 @@
 #include "common/fonts.h"
 #include "common/label.h"
 #include "common/runtime.h"
+#include "startup/settings.h"
 
+#include <QFontMetrics>
 #include <QKeyEvent>
 #include <QLabel>
 
@@ -78,7 +80,9 @@ void VecaManja::Form_Load(const DoubleUpEntry& entry) {
     Move(entry.position);
     game_.start(entry.win, entry.credit);
     showCard();
-    Ime->setCaption(entry.playerName);
+    // A hand-edited name can be megabytes long: only what fits is laid out.
+    Ime->setCaption(QFontMetrics(Ime->font())
+                        .elidedText(shownValue(entry.playerName), Qt::ElideRight, Ime->width()));
     Slucajan_Broj->setCaption(QString::number(game_.outcome()));
     Slucajan_Broj->setVisible(DoubleUp::showsOutcome(entry.playerName));
     pogodjenihKarata->setCaption(QStringLiteral("0"));

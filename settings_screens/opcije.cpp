@@ -6,6 +6,7 @@
 #include "startup/settings.h"
 
 #include <QLineEdit>
+#include <QValidator>
 
 #include <algorithm>
 
@@ -37,6 +38,23 @@ constexpr std::array<Choice, 6> themes{{
     {"Tema06", "Korisnicki", "TemaOK6", 4680, 1575},
 }};
 
+// A pasted line break (or any other control character) would break the
+// settings file's lines: the name box drops them, typed or pasted.
+class NameValidator : public QValidator {
+public:
+    using QValidator::QValidator;
+    State validate(QString& input, int& position) const override {
+        for (qsizetype i = input.size(); i-- > 0;) {
+            if (input[i].category() != QChar::Other_Control)
+                continue;
+            input.remove(i, 1);
+            if (i < position)
+                --position;
+        }
+        return Acceptable;
+    }
+};
+
 Label* makeLabel(QWidget* parent, const char* name, QRect twips, const QString& caption,
                  bool bold = false) {
     return new Label(parent, name, twips, caption, fonts::sized(8.25, bold));
@@ -56,6 +74,7 @@ Opcije::Opcije(ScreenSwitcher& switcher) : SettingsScreen(switcher, ScreenId::Op
     Load001->setGeometry(toPixels(QRect(1800, 3340, 2535, 285)));
     Load001->setFont(fonts::standard());
     Load001->setMaxLength(nameLimit);
+    Load001->setValidator(new NameValidator(Load001));
     QPalette boxColours = Load001->palette();
     boxColours.setColor(QPalette::Base, Qt::white);
     boxColours.setColor(QPalette::Text, Qt::black);
@@ -157,10 +176,15 @@ void Opcije::markTheme(int theme) {
 
 void Opcije::showName(const QString& name) {
     // A name longer than the typing limit can only come from a hand-edited
-    // file. The box shows and keeps it whole rather than cutting it; the
-    // player can shorten it but not lengthen it (see Load001_Edited).
-    Load001->setMaxLength(std::max<int>(nameLimit, int(name.size())));
-    Load001->setText(name);
+    // file. The box shows it whole rather than cutting it, up to what a box
+    // could ever show; the player can shorten it but not lengthen it (see
+    // Load001_Edited). Left as shown, the name is saved back whole, bytes
+    // that were not UTF-8 included.
+    name_ = name;
+    const QString shown = shownValue(name);
+    Load001->setMaxLength(std::max<int>(nameLimit, int(shown.size())));
+    Load001->setText(shown);
+    shownName_ = Load001->text();
 }
 
 void Opcije::Load001_Edited() {
@@ -169,5 +193,6 @@ void Opcije::Load001_Edited() {
 }
 
 void Opcije::SnimiOpcije_Click() {
-    saveAndReturn({Load001->text(), Load002, Load003, Load004});
+    const QString name = Load001->text() == shownName_ ? name_ : Load001->text();
+    saveAndReturn({name, Load002, Load003, Load004});
 }

@@ -47,6 +47,9 @@ private:
     // The settings copies in file order: the name box, then the level, the
     // theme number and the hold-marker caption as text.
     QLineEdit* Load001 = nullptr;
+    // The name as read, and as the box showed it then.
+    QString name_;
+    QString shownName_;
     QString Load002;
     QString Load003;
     QString Load004;

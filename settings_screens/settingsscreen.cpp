@@ -3,6 +3,7 @@
 #include "common/fonts.h"
 #include "common/label.h"
 #include "common/runtime.h"
+#include "common/savefailed.h"
 #include "startup/settings.h"
 
 Label* SettingsScreen::addBackButton() {
@@ -13,7 +14,9 @@ Label* SettingsScreen::addBackButton() {
 }
 
 void SettingsScreen::saveAndReturn(const Settings& settings) {
-    writeSettings(runtime::programFolder(), settings);
+    const bool saved = writeSettings(runtime::programFolder(), settings);
     switcher().switchTo(ScreenId::MainMenu, nullptr);
     Hide();
+    if (!saved)
+        showSaveFailed(this);
 }

@@ -16,8 +16,8 @@ public:
 protected:
     // The boxed "unazad" button under the panel.
     Label* addBackButton();
-    // Writes the settings (a failed write is reported on standard error),
-    // shows the main menu without moving it and hides this screen: the way
-    // back stays open whatever the file does.
+    // Writes the settings, shows the main menu without moving it and hides
+    // this screen: the way back stays open whatever the file does. A failed
+    // write is reported on standard error and to the player.
     void saveAndReturn(const Settings& settings);
 };

@@ -6,6 +6,7 @@
 #include "common/imagebank.h"
 #include "common/label.h"
 #include "common/runtime.h"
+#include "common/savefailed.h"
 
 #include <QMouseEvent>
 
@@ -131,11 +132,13 @@ void glavniMeni::menuNovaigra_Click() {
 }
 
 void glavniMeni::menuOpcije_Click() {
-    // A file that cannot be written is reported on standard error; the
-    // options screen opens all the same, so the player is never stuck.
-    writeSettingsCopies();
+    // The options screen opens whether or not the file could be written, so
+    // the player is never stuck; a failed save is said so over it.
+    const bool saved = writeSettingsCopies();
     switcher().switchTo(ScreenId::Options, this);
     Hide();
+    if (!saved)
+        showSaveFailed(this);
 }
 
 void glavniMeni::menuKontrole_Click() {
@@ -144,9 +147,15 @@ void glavniMeni::menuKontrole_Click() {
 }
 
 void glavniMeni::menuIzlaz_Click() {
-    // The program ends even when the settings cannot be saved: the failure is
-    // reported on standard error, and keeping the player in a menu that
-    // refuses to close would help nobody.
-    writeSettingsCopies();
-    switcher().endProgram();
+    saveAndEnd();
+}
+
+void glavniMeni::saveAndEnd() {
+    // The program ends even when the settings cannot be saved: keeping the
+    // player in a menu that refuses to close would help nobody. It ends once
+    // the player has read that the choices were lost.
+    if (writeSettingsCopies())
+        switcher().endProgram();
+    else
+        showSaveFailed(this, [this] { switcher().endProgram(); });
 }

@@ -23,8 +23,13 @@ public:
     glavniMeni(ScreenSwitcher& switcher, SveSlike& bank);
 
     // Writes the menu's settings copies to config.not, as "opcije" and
-    // "izlaz" do. A failure is reported on standard error and returned.
+    // "izlaz" do. A failure is reported on standard error and returned; the
+    // clicks also tell the player.
     bool writeSettingsCopies();
+
+    // "izlaz": saves the copies and ends the program, after telling the
+    // player when the save failed.
+    void saveAndEnd();
 
     // The copies of config.not taken at the last showing.
     Settings settingsCopies() const { return {Load001, Load002, Load003, Load004}; }

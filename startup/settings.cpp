@@ -2,11 +2,17 @@
 
 #include <QDir>
 #include <QFile>
-#include <QSaveFile>
-#include <QStringDecoder>
+#include <QFileInfo>
+#include <QRandomGenerator>
+#include <QScopeGuard>
 
 #include <algorithm>
+#include <cerrno>
 #include <cstdio>
+#include <cstring>
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
 Settings Settings::defaults() {
     return {QStringLiteral("Igrac 1"), QStringLiteral("1"), QStringLiteral("1"),
@@ -17,35 +23,310 @@ QString settingsPath(const QString& programFolder) {
     return QDir(programFolder).filePath(QStringLiteral("config.not"));
 }
 
-QByteArray settingsBytes(const Settings& settings) {
-    QByteArray bytes;
-    for (const QString* value : {&settings.playerName, &settings.startingStakeLevel,
-                                 &settings.themeNumber, &settings.holdMarkerCaption}) {
-        // Inner quotes are written as they stand: the reader takes the text
-        // between the first and the last quote, so such a value still reads back.
-        bytes += '"';
-        bytes += value->toUtf8();
-        bytes += "\"\r\n";
-    }
-    return bytes;
+namespace {
+// Bytes that are not UTF-8 are held as U+DC00 + byte (see settings.h).
+constexpr char16_t byteHolder = 0xDC00;
+
+bool isControl(char32_t code) {
+    return code < 0x20 || (code >= 0x7F && code < 0xA0);
 }
 
-namespace {
-// Unlike QString::fromUtf8, keeps a byte-order mark at the start of a value,
-// so every value reads back exactly as it was written.
-QString decodeUtf8(QByteArrayView bytes) {
-    QStringDecoder decoder(QStringConverter::Utf8, QStringConverter::Flag::ConvertInitialBom);
-    return decoder.decode(bytes);
+bool holdsByte(char16_t unit) {
+    return unit >= byteHolder + 0x80 && unit <= byteHolder + 0xFF;
+}
+
+// The length of the valid UTF-8 sequence at the start of these bytes, with
+// its code point; 0 when none starts there. Overlong forms, surrogates and
+// code points above U+10FFFF are not valid.
+int utf8Sequence(const unsigned char* bytes, qsizetype available, char32_t& code) {
+    const unsigned char lead = bytes[0];
+    int length = 0;
+    char32_t least = 0;
+    if (lead >= 0xC2 && lead <= 0xDF) {
+        length = 2;
+        code = lead & 0x1F;
+        least = 0x80;
+    } else if (lead >= 0xE0 && lead <= 0xEF) {
+        length = 3;
+        code = lead & 0x0F;
+        least = 0x800;
+    } else if (lead >= 0xF0 && lead <= 0xF4) {
+        length = 4;
+        code = lead & 0x07;
+        least = 0x10000;
+    }
+    if (length == 0 || available < length)
+        return 0;
+    for (int i = 1; i < length; ++i) {
+        if ((bytes[i] & 0xC0) != 0x80)
+            return 0;
+        code = (code << 6) | (bytes[i] & 0x3F);
+    }
+    if (code < least || code > 0x10FFFF || (code >= 0xD800 && code <= 0xDFFF))
+        return 0;
+    return length;
+}
+
+QString decodeValue(QByteArrayView bytes) {
+    QString text(bytes.size(), Qt::Uninitialized);
+    char16_t* out = reinterpret_cast<char16_t*>(text.data());
+    const auto* in = reinterpret_cast<const unsigned char*>(bytes.data());
+    const qsizetype size = bytes.size();
+    for (qsizetype i = 0; i < size;) {
+        while (i < size && in[i] < 0x80)
+            *out++ = in[i++];
+        if (i == size)
+            break;
+        char32_t code = 0;
+        const int length = utf8Sequence(in + i, size - i, code);
+        if (length == 0) {
+            *out++ = char16_t(byteHolder + in[i++]);
+        } else if (code >= 0x10000) {
+            *out++ = QChar::highSurrogate(code);
+            *out++ = QChar::lowSurrogate(code);
+            i += length;
+        } else {
+            *out++ = char16_t(code);
+            i += length;
+        }
+    }
+    text.truncate(out - reinterpret_cast<const char16_t*>(text.constData()));
+    return text;
+}
+
+char* putUtf8(char* out, char32_t code) {
+    if (code < 0x80) {
+        *out++ = char(code);
+    } else if (code < 0x800) {
+        *out++ = char(0xC0 | (code >> 6));
+        *out++ = char(0x80 | (code & 0x3F));
+    } else if (code < 0x10000) {
+        *out++ = char(0xE0 | (code >> 12));
+        *out++ = char(0x80 | ((code >> 6) & 0x3F));
+        *out++ = char(0x80 | (code & 0x3F));
+    } else {
+        *out++ = char(0xF0 | (code >> 18));
+        *out++ = char(0x80 | ((code >> 12) & 0x3F));
+        *out++ = char(0x80 | ((code >> 6) & 0x3F));
+        *out++ = char(0x80 | (code & 0x3F));
+    }
+    return out;
+}
+
+// Whether the held byte at `at`, written as it stands together with the
+// held bytes after it, would form valid UTF-8 and so read back as another
+// character. Values read from a file never hold such a run; only a value made
+// up elsewhere can.
+bool heldBytesFormCharacter(const char16_t* units, qsizetype at, qsizetype size) {
+    unsigned char run[4];
+    qsizetype length = 0;
+    while (length < 4 && at + length < size && holdsByte(units[at + length])) {
+        run[length] = static_cast<unsigned char>(units[at + length] - byteHolder);
+        ++length;
+    }
+    char32_t code = 0;
+    return utf8Sequence(run, length, code) > 0;
+}
+
+// A value's bytes in the file: UTF-8, with held bytes written back as they
+// were read. What could break the line or not read back (control characters,
+// stray surrogates) is replaced.
+char* putValue(char* out, const QString& value) {
+    const auto* units = reinterpret_cast<const char16_t*>(value.constData());
+    const qsizetype size = value.size();
+    for (qsizetype i = 0; i < size; ++i) {
+        while (i < size && units[i] >= 0x20 && units[i] < 0x7F)
+            *out++ = char(units[i++]);
+        if (i == size)
+            break;
+        const char16_t unit = units[i];
+        if (unit < 0x80) {
+            *out++ = isControl(unit) ? ' ' : char(unit);
+        } else if (QChar::isHighSurrogate(unit) && i + 1 < size &&
+                   QChar::isLowSurrogate(units[i + 1])) {
+            out = putUtf8(out, QChar::surrogateToUcs4(unit, units[i + 1]));
+            ++i;
+        } else if (holdsByte(unit) && !heldBytesFormCharacter(units, i, size)) {
+            *out++ = char(unit - byteHolder);
+        } else if (QChar::isSurrogate(unit)) {
+            out = putUtf8(out, QChar::ReplacementCharacter);
+        } else {
+            out = putUtf8(out, isControl(unit) ? U' ' : char32_t(unit));
+        }
+    }
+    return out;
+}
+
+// Where the first CR or LF stands, or the end.
+const char* lineEnd(const char* from, const char* end) {
+    const auto* feed = static_cast<const char*>(std::memchr(from, '\n', size_t(end - from)));
+    const auto* ret = static_cast<const char*>(std::memchr(from, '\r', size_t(end - from)));
+    return std::min(feed ? feed : end, ret ? ret : end);
 }
 
 QString fieldOfLine(QByteArrayView line) {
     const qsizetype first = line.indexOf('"');
     const qsizetype last = line.lastIndexOf('"');
     if (first < 0 || last == first)
-        return decodeUtf8(line);
-    return decodeUtf8(line.sliced(first + 1, last - first - 1));
+        return decodeValue(line);
+    return decodeValue(line.sliced(first + 1, last - first - 1));
+}
+
+// Windows-1250 for the bytes 80 to FF; FFFD where it names no character.
+constexpr char16_t windows1250[128] = {
+    0x20AC, 0xFFFD, 0x201A, 0xFFFD, 0x201E, 0x2026, 0x2020, 0x2021, 0xFFFD, 0x2030, 0x0160, 0x2039,
+    0x015A, 0x0164, 0x017D, 0x0179, 0xFFFD, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022, 0x2013, 0x2014,
+    0xFFFD, 0x2122, 0x0161, 0x203A, 0x015B, 0x0165, 0x017E, 0x017A, 0x00A0, 0x02C7, 0x02D8, 0x0141,
+    0x00A4, 0x0104, 0x00A6, 0x00A7, 0x00A8, 0x00A9, 0x015E, 0x00AB, 0x00AC, 0x00AD, 0x00AE, 0x017B,
+    0x00B0, 0x00B1, 0x02DB, 0x0142, 0x00B4, 0x00B5, 0x00B6, 0x00B7, 0x00B8, 0x0105, 0x015F, 0x00BB,
+    0x013D, 0x02DD, 0x013E, 0x017C, 0x0154, 0x00C1, 0x00C2, 0x0102, 0x00C4, 0x0139, 0x0106, 0x00C7,
+    0x010C, 0x00C9, 0x0118, 0x00CB, 0x011A, 0x00CD, 0x00CE, 0x010E, 0x0110, 0x0143, 0x0147, 0x00D3,
+    0x00D4, 0x0150, 0x00D6, 0x00D7, 0x0158, 0x016E, 0x00DA, 0x0170, 0x00DC, 0x00DD, 0x0162, 0x00DF,
+    0x0155, 0x00E1, 0x00E2, 0x0103, 0x00E4, 0x013A, 0x0107, 0x00E7, 0x010D, 0x00E9, 0x0119, 0x00EB,
+    0x011B, 0x00ED, 0x00EE, 0x010F, 0x0111, 0x0144, 0x0148, 0x00F3, 0x00F4, 0x0151, 0x00F6, 0x00F7,
+    0x0159, 0x016F, 0x00FA, 0x0171, 0x00FC, 0x00FD, 0x0163, 0x02D9,
+};
+
+QString errorText(int error) {
+    return QString::fromLocal8Bit(std::strerror(error));
+}
+
+const QString notRegular = QStringLiteral("not a regular file");
+
+QString writeAll(int fd, const QByteArray& bytes) {
+    for (qsizetype done = 0; done < bytes.size();) {
+        const ssize_t written = ::write(fd, bytes.constData() + done, size_t(bytes.size() - done));
+        if (written < 0 && errno == EINTR)
+            continue;
+        if (written <= 0)
+            return errorText(written < 0 ? errno : ENOSPC);
+        done += written;
+    }
+    return {};
+}
+
+// Used where no new file can be made beside the old one. Nothing is cut
+// before the new lines stand: they are written over the old ones in one
+// write, and only then is the file cut to their length. Whatever fails on
+// the way puts the old bytes back.
+QString rewriteInPlace(const QByteArray& path, const QByteArray& bytes) {
+    const int fd = ::open(path.constData(), O_RDWR | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC);
+    if (fd < 0)
+        return errorText(errno);
+    const auto closeFile = qScopeGuard([fd] { ::close(fd); });
+    struct stat old {};
+    if (::fstat(fd, &old) != 0)
+        return errorText(errno);
+    if (!S_ISREG(old.st_mode))
+        return notRegular;
+    const qsizetype size = bytes.size();
+    // Claiming the room first lets a full disk stop the save before anything
+    // is overwritten.
+    if (size > old.st_size && ::fallocate(fd, FALLOC_FL_KEEP_SIZE, 0, size) != 0 &&
+        errno != EOPNOTSUPP && errno != ENOSYS)
+        return errorText(errno);
+    QByteArray head(qsizetype(std::min<qint64>(old.st_size, size)), Qt::Uninitialized);
+    errno = 0;
+    if (::pread(fd, head.data(), size_t(head.size()), 0) != head.size())
+        return errorText(errno ? errno : EIO);
+    const auto failed = [&](int error) {
+        if (::pwrite(fd, head.constData(), size_t(head.size()), 0) != head.size() ||
+            (size > old.st_size && ::ftruncate(fd, old.st_size) != 0)) {
+            // Putting back failed too: there is nothing better left to try.
+        }
+        return errorText(error);
+    };
+    errno = 0;
+    const ssize_t written = ::pwrite(fd, bytes.constData(), size_t(size), 0);
+    if (written != size)
+        return failed(written < 0 ? errno : EFBIG);
+    if (::fsync(fd) != 0)
+        return failed(errno);
+    if (size < old.st_size && ::ftruncate(fd, size) != 0)
+        return failed(errno);
+    return {};
+}
+
+// Writes the file as writeSettings() promises; returns why it failed, or
+// the empty text.
+QString saveFile(const QString& path, const QByteArray& bytes) {
+    // A linked config.not stays a link: its target is the file written.
+    QString target = path;
+    for (int hops = 0; QFileInfo(target).isSymLink(); ++hops) {
+        if (hops == 40)
+            return errorText(ELOOP);
+        target = QFileInfo(target).symLinkTarget();
+    }
+    const QByteArray native = QFile::encodeName(target);
+    struct stat old {};
+    const bool exists = ::lstat(native.constData(), &old) == 0;
+    if (!exists && errno != ENOENT)
+        return errorText(errno);
+    if (exists && !S_ISREG(old.st_mode))
+        return notRegular;
+    // A file made read-only stays as it is.
+    if (exists && ::faccessat(AT_FDCWD, native.constData(), W_OK, AT_EACCESS) != 0)
+        return errorText(errno);
+
+    QByteArray temporary;
+    int fd = -1;
+    for (int attempt = 0; attempt < 16 && fd < 0; ++attempt) {
+        temporary = native + '.' + QByteArray::number(QRandomGenerator::global()->generate(), 36);
+        fd = ::open(temporary.constData(), O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC,
+                    0666);
+        if (fd < 0 && errno != EEXIST)
+            break;
+    }
+    if (fd < 0) {
+        const int error = errno;
+        // No new file can be made here (a folder that cannot be written, no
+        // inodes left), but the old one may still take the new lines.
+        return exists ? rewriteInPlace(native, bytes) : errorText(error);
+    }
+    QString error;
+    if (exists) {
+        // The new file takes the old one's place, and so its owner, group and
+        // permissions: a save by another user must not lock the owner out.
+        if (::fchown(fd, old.st_uid, old.st_gid) != 0 && ::fchown(fd, uid_t(-1), old.st_gid) != 0) {
+            // Not ours to give away: the new file stays the process's own.
+        }
+        if (::fchmod(fd, old.st_mode & 0777) != 0)
+            error = errorText(errno);
+    }
+    if (error.isEmpty())
+        error = writeAll(fd, bytes);
+    if (error.isEmpty() && ::fsync(fd) != 0)
+        error = errorText(errno);
+    if (::close(fd) != 0 && error.isEmpty())
+        error = errorText(errno);
+    if (error.isEmpty() && ::rename(temporary.constData(), native.constData()) != 0)
+        error = errorText(errno);
+    if (!error.isEmpty())
+        ::unlink(temporary.constData());
+    return error;
 }
 } // namespace
+
+QByteArray settingsBytes(const Settings& settings) {
+    const std::array<const QString*, 4> values{&settings.playerName, &settings.startingStakeLevel,
+                                               &settings.themeNumber, &settings.holdMarkerCaption};
+    qsizetype room = 0;
+    for (const QString* value : values)
+        room += 3 * value->size() + 4;
+    QByteArray bytes(room, Qt::Uninitialized);
+    char* out = bytes.data();
+    for (const QString* value : values) {
+        // Inner quotes are written as they stand: the reader takes the text
+        // between the first and the last quote, so such a value still reads back.
+        *out++ = '"';
+        out = putValue(out, *value);
+        *out++ = '"';
+        *out++ = '\r';
+        *out++ = '\n';
+    }
+    bytes.truncate(out - bytes.constData());
+    return bytes;
+}
 
 SettingsFields parseSettings(const QByteArray& contents) {
     SettingsFields fields;
@@ -55,9 +336,7 @@ SettingsFields parseSettings(const QByteArray& contents) {
     for (auto& field : fields) {
         if (rest.isEmpty())
             break;
-        qsizetype end = 0;
-        while (end < rest.size() && rest[end] != '\r' && rest[end] != '\n')
-            ++end;
+        const qsizetype end = lineEnd(rest.data(), rest.data() + rest.size()) - rest.data();
         field = fieldOfLine(rest.first(end));
         qsizetype next = end;
         if (next < rest.size() && rest[next] == '\r')
@@ -70,26 +349,52 @@ SettingsFields parseSettings(const QByteArray& contents) {
 }
 
 SettingsFields readSettingsFields(const QString& programFolder) {
-    QFile file(settingsPath(programFolder));
-    if (!file.open(QIODevice::ReadOnly))
+    // Opened without blocking and read only when it is a regular file: a
+    // FIFO or a device in its place would otherwise stop the program.
+    const QByteArray path = QFile::encodeName(settingsPath(programFolder));
+    const int fd = ::open(path.constData(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
+    if (fd < 0)
         return {};
-    // Only four lines are ever used, so a huge file is read no further than
-    // needed: whole lines up to the fourth line end. Each chunk's line ends
-    // are counted once, so one long line costs no more than its reading.
+    const auto closeFile = qScopeGuard([fd] { ::close(fd); });
+    struct stat status {};
+    if (::fstat(fd, &status) != 0 || !S_ISREG(status.st_mode))
+        return {};
+
+    // Only four lines are ever used: the file is read up to the fourth line
+    // end, and a line past the limit makes it damaged.
+    constexpr qsizetype chunk = 1024 * 1024;
     QByteArray contents;
-    qsizetype feeds = 0;
-    qsizetype returns = 0;
-    while (std::max(feeds, returns) < 4 && !file.atEnd()) {
-        const QByteArray chunk = file.read(64 * 1024);
-        if (chunk.isEmpty())
+    contents.reserve(qsizetype(std::min<qint64>(status.st_size, longestSettingsLine)) + chunk);
+    qsizetype lineStart = 0;
+    int lineEnds = 0;
+    while (lineEnds < 4) {
+        const qsizetype from = contents.size();
+        contents.resize(from + chunk);
+        const ssize_t got = ::read(fd, contents.data() + from, size_t(chunk));
+        contents.resize(from + std::max<ssize_t>(got, 0));
+        if (got < 0 && errno == EINTR)
+            continue;
+        if (got < 0)
+            return {};
+        if (got == 0)
             break;
-        contents += chunk;
-        // Never more than the true number of line ends, whatever their kind.
-        feeds += chunk.count('\n');
-        returns += chunk.count('\r');
+        const char* bytes = contents.constData();
+        const char* end = bytes + contents.size();
+        for (const char* next = bytes + from; next < end && lineEnds < 4; ++next) {
+            next = lineEnd(next, end);
+            if (next == end)
+                break;
+            const qsizetype i = next - bytes;
+            if (i - lineStart > longestSettingsLine)
+                return {};
+            // The LF of a CR LF ends no further line.
+            if (bytes[i] == '\r' || i == 0 || bytes[i - 1] != '\r')
+                ++lineEnds;
+            lineStart = i + 1;
+        }
+        if (lineEnds < 4 && contents.size() - lineStart > longestSettingsLine)
+            return {};
     }
-    if (file.error() != QFileDevice::NoError && contents.isEmpty())
-        return {};
     return parseSettings(contents);
 }
 
@@ -99,19 +404,25 @@ Settings readSettings(const QString& programFolder) {
             fields[2].value_or(QString()), fields[3].value_or(QString())};
 }
 
+QString shownValue(const QString& value) {
+    QString shown = value.left(longestShownValue);
+    // Never half a character.
+    if (shown.size() < value.size() && shown.back().isHighSurrogate())
+        shown.chop(1);
+    for (QChar& unit : shown)
+        if (holdsByte(unit.unicode()))
+            unit = QChar(windows1250[unit.unicode() - byteHolder - 0x80]);
+    return shown;
+}
+
 bool writeSettings(const QString& programFolder, const Settings& settings) {
     const QString path = settingsPath(programFolder);
-    QSaveFile file(path);
-    // In a folder that cannot be written no new file can take the old one's
-    // place; a file that can be written is then rewritten where it stands.
-    file.setDirectWriteFallback(true);
-    const QByteArray bytes = settingsBytes(settings);
-    if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size() || !file.commit()) {
-        std::fprintf(stderr, "tombel: cannot write %s: %s\n",
-                     qPrintable(QDir::toNativeSeparators(path)), qPrintable(file.errorString()));
-        return false;
-    }
-    return true;
+    const QString error = saveFile(path, settingsBytes(settings));
+    if (error.isEmpty())
+        return true;
+    std::fprintf(stderr, "tombel: cannot write %s: %s\n",
+                 qPrintable(QDir::toNativeSeparators(path)), qPrintable(error));
+    return false;
 }
 
 Settings loadMenuSettings(const QString& programFolder) {

@@ -3,6 +3,12 @@
 // double quotes ended by CR LF, in the order player name, starting-credit
 // level, theme number, hold-marker caption. Every screen keeps copies of its
 // own and reads or writes all four fields at once.
+//
+// Values are held as the file's bytes decoded as UTF-8. A byte that is not
+// part of valid UTF-8 (older files were written in Windows-1250) is held as
+// the lone surrogate U+DC00 + byte, so a value that nobody edits is written
+// back with exactly the bytes it was read from; shownValue() turns it into
+// readable text.
 
 #include <QByteArray>
 #include <QString>
@@ -22,9 +28,18 @@ struct Settings {
 // The fields a file holds, in file order; a field the file lacks is missing.
 using SettingsFields = std::array<std::optional<QString>, 4>;
 
+// A line longer than this makes the whole file read as damaged, so that a
+// huge file is never read whole. Far above any name a player would keep.
+constexpr qsizetype longestSettingsLine = 64 * 1024 * 1024;
+
+// At most this many characters of a value are ever shown on a screen.
+constexpr qsizetype longestShownValue = 512;
+
 QString settingsPath(const QString& programFolder);
 
-// The exact bytes of a settings file holding these values.
+// The exact bytes of a settings file holding these values. Control
+// characters (CR and LF above all) would break the four-line form: each is
+// written as a blank.
 QByteArray settingsBytes(const Settings& settings);
 
 // Splits file contents into fields. A line ends at CR LF, LF or CR; its value
@@ -32,16 +47,28 @@ QByteArray settingsBytes(const Settings& settings);
 // when it holds fewer than two. A UTF-8 byte-order mark is ignored.
 SettingsFields parseSettings(const QByteArray& contents);
 
-// Reads the file; a file that cannot be read has every field missing.
+// Reads the file; a file that cannot be read, is not a regular file, or has
+// a line longer than longestSettingsLine among its first four has every
+// field missing. Never blocks on opening.
 SettingsFields readSettingsFields(const QString& programFolder);
 
 // Reads the file for screens that only need its values: a missing field is
 // the empty text.
 Settings readSettings(const QString& programFolder);
 
-// Replaces the file atomically with the four values; in a folder that cannot
-// be written, a file that can be is rewritten in place. A failure is reported
-// on standard error and returned as false; the old file is then left untouched.
+// The start of a value as a screen shows it: at most longestShownValue
+// characters, bytes that were not UTF-8 read as Windows-1250.
+QString shownValue(const QString& value);
+
+// Writes the four values. Only a regular file (links followed) or a missing
+// one is written; anything else fails and is left alone. Normally the file is
+// replaced at once by a complete new one that keeps the old one's
+// permissions, and its owner and group where the process may set them. In a
+// folder where no new file can be made, an existing file that can be written
+// is rewritten in place: the new lines go over the old ones in one write and
+// the file is then cut to length, so an interrupted save leaves the old or
+// the new four lines. A failure is reported on standard error and returned
+// as false; the file then holds what it held before.
 bool writeSettings(const QString& programFolder, const Settings& settings);
 
 // The main menu's load on every activation: a file that is missing, or whose

@@ -40,8 +40,11 @@ namespace {
 // Far above what any of these cases needs when nothing stalls.
 #if defined(__SANITIZE_ADDRESS__)
 constexpr qint64 caseBudgetMs = 15000;
+constexpr qint64 stepBudgetMs = 5000;
 #else
 constexpr qint64 caseBudgetMs = 3000;
+// A screen opening or a save: well under a second even with a 50 MB name.
+constexpr qint64 stepBudgetMs = 1000;
 #endif
 
 const QString configName = QStringLiteral("config.not");
@@ -114,12 +117,21 @@ struct Program {
     // Lets closed screens go, as the event loop would.
     static void settle() { QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete); }
 
-    static void click(Screen* screen, const char* label) {
+    // The time the program spent in clicks, and the longest one, with what
+    // they opened and saved; the test's own checks are not counted.
+    qint64 busyMs = 0;
+    qint64 slowestClickMs = 0;
+
+    void click(Screen* screen, const char* label) {
         QVERIFY(screen);
         auto* target = screen->findChild<Label*>(QLatin1String(label));
         QVERIFY2(target, label);
+        QElapsedTimer clock;
+        clock.start();
         QTest::mouseClick(target, Qt::LeftButton);
         settle();
+        busyMs += clock.elapsed();
+        slowestClickMs = std::max(slowestClickMs, clock.elapsed());
     }
 
     QStringList shown() const { return visibleScreens(screens); }
@@ -183,25 +195,29 @@ struct Expect {
 // Every screen that reads or writes config.not, visited the way a player
 // would: a game with a few keys, the options with one choice changed, the
 // controls, and "izlaz". After each step exactly one screen shows and the file
-// is what the rules say.
+// is what the rules say. Every failed save but the menu's silent load is
+// told to the player, and "izlaz" ends the program once that is read.
 void walkThrough(Program& program, const Expect& expect) {
-    QElapsedTimer clock;
-    clock.start();
     int reports = 0;
-    // Each failed write says so once on standard error.
-    const auto checkReports = [&](int writes, const char* step) {
+    // Each failed write says so once on standard error; those the player
+    // asked for also on the screen.
+    const auto checkReports = [&](int writes, const char* step, bool toldToPlayer = true) {
         const int expected = reports + (expect.writesFail ? writes : 0);
         QVERIFY2(program.errors.reports() == expected, step);
         reports = expected;
+        QVERIFY2(dismissSaveFailed() == (expect.writesFail && toldToPlayer ? 1 : 0), step);
     };
     const int showingWrites = expect.loadRewrites ? 1 : 0;
 
+    QElapsedTimer clock;
+    clock.start();
     glavniMeni* menu = program.startToMenu();
+    program.busyMs += clock.elapsed();
     QVERIFY(menu);
     QCOMPARE(program.shown(), QStringList{"MainMenu"});
     QCOMPARE(menu->settingsCopies(), expect.copies);
     QCOMPARE(program.file(), expect.afterLoad);
-    CHECKED(checkReports(showingWrites, "first showing of the menu"));
+    CHECKED(checkReports(showingWrites, "first showing of the menu", false));
 
     // A game: the table takes its name from the file the menu left.
     CHECKED(program.click(menu, "menuNovaigra"));
@@ -209,10 +225,11 @@ void walkThrough(Program& program, const Expect& expect) {
     QVERIFY(table);
     QCOMPARE(program.shown(), QStringList{"CardTable"});
     QCOMPARE(table->playerName(), expect.readName);
-    CHECKED(checkFitted(table->findChild<QLabel*>(QStringLiteral("Load001")), expect.readName));
+    CHECKED(checkFitted(table->findChild<QLabel*>(QStringLiteral("Load001")),
+                        shownValue(expect.readName)));
     if (!expect.writesFail)
         CHECKED(checkFitted(table->findChild<QLabel*>(QStringLiteral("keep_1")),
-                            expect.copies.holdMarkerCaption));
+                            shownValue(expect.copies.holdMarkerCaption)));
     program.playAHand(*table);
     QCOMPARE(program.shown(), QStringList{"CardTable"});
     QCOMPARE(table->hand().state(), HandState::Idle);
@@ -220,7 +237,7 @@ void walkThrough(Program& program, const Expect& expect) {
     QCOMPARE(program.shown(), QStringList{"MainMenu"});
     QVERIFY(!program.screens.cardTable());
     QCOMPARE(program.file(), expect.afterLoad);
-    CHECKED(checkReports(showingWrites, "return from the card table"));
+    CHECKED(checkReports(showingWrites, "return from the card table", false));
 
     // The options: the menu saves its copies, the screen shows the name, the
     // player picks the largest starting credit and goes back.
@@ -230,15 +247,19 @@ void walkThrough(Program& program, const Expect& expect) {
     const QByteArray menuSaved =
         expect.writesFail ? expect.afterLoad : settingsBytes(expect.copies);
     QCOMPARE(program.file(), menuSaved);
+    // From here on the screens read what the menu saved: control characters
+    // have become blanks.
+    const Settings saved = expect.writesFail ? expect.copies : readSettings(program.folder.path());
+    const QString readName = expect.writesFail ? expect.readName : saved.playerName;
     Screen* options = program.screens.existing(ScreenId::Options);
     auto* nameBox = options->findChild<QLineEdit*>(QStringLiteral("Load001"));
     QVERIFY(nameBox);
-    QCOMPARE(nameBox->text(), expect.readName);
+    QCOMPARE(nameBox->text(), shownValue(readName));
     CHECKED(program.click(options, "ulog10000"));
     CHECKED(program.click(options, "SnimiOpcije"));
     QCOMPARE(program.shown(), QStringList{"MainMenu"});
     CHECKED(checkReports(1 + showingWrites, "unazad on the options screen"));
-    Settings kept = expect.copies;
+    Settings kept = saved;
     if (!expect.writesFail)
         kept.startingStakeLevel = QStringLiteral("3");
     const QByteArray keptFile = expect.writesFail ? expect.afterLoad : settingsBytes(kept);
@@ -255,13 +276,16 @@ void walkThrough(Program& program, const Expect& expect) {
     QCOMPARE(menu->settingsCopies(), kept);
 
     CHECKED(program.click(menu, "menuIzlaz"));
+    QCOMPARE(program.ends, expect.writesFail ? 0 : 1);
+    CHECKED(checkReports(1, "izlaz"));
     QCOMPARE(program.ends, 1);
     QVERIFY(program.shown().isEmpty());
-    CHECKED(checkReports(1, "izlaz"));
     QCOMPARE(program.file(), keptFile);
 
-    QVERIFY2(clock.elapsed() < caseBudgetMs,
-             qPrintable(QStringLiteral("the walk took %1 ms").arg(clock.elapsed())));
+    QVERIFY2(program.busyMs < caseBudgetMs,
+             qPrintable(QStringLiteral("the walk took %1 ms").arg(program.busyMs)));
+    QVERIFY2(program.slowestClickMs < stepBudgetMs,
+             qPrintable(QStringLiteral("a click took %1 ms").arg(program.slowestClickMs)));
 }
 
 QByteArray lines(std::initializer_list<const char*> values, const char* end = "\r\n") {
@@ -401,6 +425,7 @@ private slots:
     void damagedSettingsFile_data();
     void damagedSettingsFile();
     void settingsFileIsADirectory();
+    void closeBoxTellsAFailedSave();
     void readOnlyFolderOrFile_data();
     void readOnlyFolderOrFile();
     void badUserPictures_data();
@@ -430,11 +455,19 @@ void BadInputTest::damagedSettingsFile_data() {
     QTest::newRow("one 10 MB line") << tenMegabytes << defaults;
     QTest::newRow("a 10 MB name") << ('"' + tenMegabytes + "\"\r\n" + lines({"2", "3", "o"}))
                                   << QStringList{QString::fromLatin1(tenMegabytes), "2", "3", "o"};
+    const QByteArray fiftyMegabytes(50 * 1024 * 1024, 'B');
+    QTest::newRow("a 50 MB name") << ('"' + fiftyMegabytes + "\"\r\n" + lines({"2", "3", "o"}))
+                                  << QStringList{QString::fromLatin1(fiftyMegabytes), "2", "3",
+                                                 "o"};
     QTest::newRow("LF only") << lines({"Ana", "2", "3", "o"}, "\n") << ana;
     QTest::newRow("CR only") << lines({"Ana", "2", "3", "o"}, "\r") << ana;
     QTest::newRow("byte-order mark") << ("\xEF\xBB\xBF" + anaFile) << ana;
+    // Bytes that are not UTF-8 are kept, and so written back exactly.
     QTest::newRow("invalid UTF-8") << (QByteArray("\"An\xFF\x61\"\r\n") + lines({"2", "3", "o"}))
-                                   << QStringList{QStringLiteral(u"An\uFFFDa"), "2", "3", "o"};
+                                   << QStringList{QStringLiteral(u"An\xDCFF") + "a", "2", "3", "o"};
+    QTest::newRow("Windows-1250 at the end of a value")
+        << (QByteArray("\"Igra\xE8\"\r\n\"2\"\r\n\"3\"\r\n\"\x9A\"\r\n"))
+        << QStringList{QStringLiteral(u"Igra\xDCE8"), "2", "3", QStringLiteral(u"\xDC9A")};
     QTest::newRow("NUL bytes") << raw("\"A\0na\"\r\n\"2\"\r\n\"3\"\r\n\"\0\"\r\n")
                                << QStringList{QString::fromLatin1("A\0na", 4), "2", "3",
                                               QString(QChar(0))};
@@ -487,6 +520,20 @@ void BadInputTest::settingsFileIsADirectory() {
     expect.writesFail = true;
     expect.loadRewrites = true;
     walkThrough(program, expect);
+}
+
+void BadInputTest::closeBoxTellsAFailedSave() {
+    // A window's close box ends the program as "izlaz" does: once the player
+    // has read that the settings were not saved.
+    Program program;
+    QVERIFY(QDir(program.folder.path()).mkdir(configName));
+    glavniMeni* menu = program.startToMenu();
+    QVERIFY(menu);
+    menu->close();
+    QCOMPARE(program.ends, 0);
+    QCOMPARE(dismissSaveFailed(), 1);
+    QCOMPARE(program.ends, 1);
+    QCOMPARE(program.errors.reports(), 2); // the menu's silent load, then the close box
 }
 
 void BadInputTest::readOnlyFolderOrFile_data() {

@@ -209,6 +209,7 @@ void ControlsTest::writeFailureStillReturnsToTheMenu() {
 
     clickUnazad(screen);
     QCOMPARE(switcher.switches.size(), std::size_t(1));
+    QCOMPARE(dismissSaveFailed(), 1);
     QCOMPARE(switcher.switches[0].target, ScreenId::MainMenu);
     QVERIFY(screen.isHidden());
     QVERIFY(QFileInfo(folder.file("config.not")).isDir());

@@ -7,6 +7,7 @@
 #include "recordingswitcher.h"
 #include "testsupport.h"
 
+#include <QElapsedTimer>
 #include <QLocale>
 #include <QTest>
 #include <memory>
@@ -75,6 +76,8 @@ private slots:
     void enterHandsTheCreditBack();
     void outcomeCode_data();
     void outcomeCode();
+    void playerName_data();
+    void playerName();
     void otherKeysAndClicksDoNothing();
     void costAtRest();
     void secondVisitStartsAfresh();
@@ -354,6 +357,34 @@ void DoubleUpScreenTest::outcomeCode() {
     visit.press(Qt::Key_PageDown); // wrong: no new draw
     QCOMPARE(digit->caption(), QStringLiteral("1"));
     QVERIFY(digit->isVisible());
+}
+
+void DoubleUpScreenTest::playerName_data() {
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QString>("shown"); // empty: cut to the box with an ellipsis
+    QTest::newRow("fits") << "Ana"
+                          << "Ana";
+    // A byte of an old Windows-1250 file reads as the letter it stood for.
+    QTest::newRow("Windows-1250 byte")
+        << QStringLiteral(u"Igra\xDCE8") << QStringLiteral(u"Igra\x10D");
+    // A hand-edited file can hold megabytes: only what fits is laid out.
+    QTest::newRow("10 MB") << QString(10 * 1024 * 1024, u'W') << QString();
+}
+
+void DoubleUpScreenTest::playerName() {
+    QFETCH(QString, name);
+    QFETCH(QString, shown);
+    QElapsedTimer clock;
+    clock.start();
+    Visit visit(1000, 5000, {veca}, name);
+    QVERIFY2(clock.elapsed() < 1000, "the screen took a second to open");
+    Label* box = visit.label("Ime");
+    if (!shown.isEmpty()) {
+        QCOMPARE(box->caption(), shown);
+        return;
+    }
+    QVERIFY(box->caption().endsWith(QChar(0x2026)));
+    QVERIFY(QFontMetrics(box->font()).horizontalAdvance(box->caption()) <= box->width());
 }
 
 void DoubleUpScreenTest::otherKeysAndClicksDoNothing() {

@@ -424,15 +424,20 @@ void MainMenuTest::failedWriteStillLeavesTheMenu() {
     QVERIFY(rig.folder.replaceWithFolder(QStringLiteral("config.not")));
     QVERIFY(!rig.menu->writeSettingsCopies());
 
+    // The player is told, and the options screen opens all the same.
     QTest::mouseClick(rig.label(QStringLiteral("menuOpcije")), Qt::LeftButton);
     QCOMPARE(rig.switcher.calls, QStringList{"switchTo Options"});
     QVERIFY(rig.menu->isHidden());
+    QCOMPARE(dismissSaveFailed(), 1);
 
-    // Back in the menu the load falls back on the defaults, and "izlaz"
-    // still ends the program.
+    // Back in the menu the load falls back on the defaults without a word,
+    // and "izlaz" ends the program once the player has read the message.
     rig.menu->Show();
     QCOMPARE(rig.menu->settingsCopies(), Settings::defaults());
+    QCOMPARE(dismissSaveFailed(), 0);
     QTest::mouseClick(rig.label(QStringLiteral("menuIzlaz")), Qt::LeftButton);
+    QCOMPARE(rig.switcher.calls, QStringList{"switchTo Options"});
+    QCOMPARE(dismissSaveFailed(), 1);
     QCOMPARE(rig.switcher.calls, (QStringList{"switchTo Options", "endProgram"}));
 }
 

@@ -9,7 +9,10 @@
 #include "startup/settings.h"
 #include "testsupport.h"
 
+#include <QClipboard>
+#include <QElapsedTimer>
 #include <QFileInfo>
+#include <QGuiApplication>
 #include <QLineEdit>
 #include <QTest>
 
@@ -63,6 +66,8 @@ private slots:
     void emptiedNameBringsBackTheDefaults();
     void nameBoxLimit_data();
     void nameBoxLimit();
+    void nameFromTheFile_data();
+    void nameFromTheFile();
     void writeFailureStillReturnsToTheMenu();
 };
 
@@ -422,6 +427,51 @@ void OptionsTest::nameBoxLimit() {
     QCOMPARE(box->text(), QString(20, u'n'));
 }
 
+void OptionsTest::nameFromTheFile_data() {
+    QTest::addColumn<QByteArray>("read");    // the name's bytes in the file
+    QTest::addColumn<QString>("pasted");     // pasted at the end of the box; empty: not edited
+    QTest::addColumn<QString>("shown");      // the box afterwards
+    QTest::addColumn<QByteArray>("written"); // the name's bytes after "unazad"
+    // A line break would shift every later field of the file.
+    QTest::newRow("pasted line break") << QByteArray("Ana") << "\r\nMarko\tX"
+                                       << "AnaMarkoX" << QByteArray("AnaMarkoX");
+    // Older files hold Windows-1250: shown as such, written back as read.
+    QTest::newRow("Windows-1250, left alone")
+        << QByteArray("Igra\xE8") << "" << QStringLiteral(u"Igra\x10D") << QByteArray("Igra\xE8");
+    QTest::newRow("Windows-1250, edited")
+        << QByteArray("Igra\xE8") << "!" << QStringLiteral(u"Igra\x10D!")
+        << QByteArray("Igra\xC4\x8D!");
+    // Only the start of a huge name is put in the box; left alone, it is
+    // saved whole.
+    const QByteArray huge(10 * 1024 * 1024, 'W');
+    QTest::newRow("10 MB, left alone") << huge << "" << QString(longestShownValue, u'W') << huge;
+}
+
+void OptionsTest::nameFromTheFile() {
+    QFETCH(QByteArray, read);
+    QFETCH(QString, pasted);
+    QFETCH(QString, shown);
+    QFETCH(QByteArray, written);
+    TempProgramFolder folder;
+    const QByteArray rest = settingsBytes(settings("", "2", "3")).mid(2); // after the name
+    folder.write("config.not", '"' + read + '"' + rest);
+    RecordingSwitcher switcher;
+    Opcije screen(switcher);
+    QElapsedTimer clock;
+    clock.start();
+    screen.Show();
+    QVERIFY2(clock.elapsed() < 1000, "the screen took a second to open");
+    QLineEdit* box = nameBox(screen);
+    if (!pasted.isEmpty()) {
+        QGuiApplication::clipboard()->setText(pasted);
+        QTest::keyClick(box, Qt::Key_End);
+        QTest::keyClick(box, Qt::Key_V, Qt::ControlModifier);
+    }
+    QCOMPARE(box->text(), shown);
+    click(screen, "SnimiOpcije");
+    QCOMPARE(folder.read("config.not"), '"' + written + '"' + rest);
+}
+
 void OptionsTest::writeFailureStillReturnsToTheMenu() {
     TempProgramFolder folder;
     folder.write("config.not", settingsBytes(settings("Ana", "2", "3")));
@@ -434,6 +484,7 @@ void OptionsTest::writeFailureStillReturnsToTheMenu() {
 
     click(screen, "SnimiOpcije");
     QCOMPARE(switcher.switches.size(), std::size_t(1));
+    QCOMPARE(dismissSaveFailed(), 1);
     QCOMPARE(switcher.switches[0].target, ScreenId::MainMenu);
     QVERIFY(screen.isHidden());
     QVERIFY(QFileInfo(folder.file("config.not")).isDir());

@@ -1,14 +1,29 @@
-// config.not: its exact bytes, how lines read back, and the main menu's load
-// with its defaults and rewrite.
+// config.not: its exact bytes, how lines read back, the main menu's load
+// with its defaults and rewrite, and the writer where the file system works
+// against it.
 
 #include "startup/settings.h"
 #include "testsupport.h"
 
 #include <QDir>
+#include <QElapsedTimer>
 #include <QFile>
 #include <QFileInfo>
 #include <QRegularExpression>
+#include <QScopeGuard>
 #include <QTest>
+#include <QThread>
+
+#include <csignal>
+#include <functional>
+#include <grp.h>
+#include <pwd.h>
+#include <sys/mount.h>
+#include <sys/resource.h>
+#include <sys/stat.h>
+#include <sys/sysmacros.h>
+#include <sys/wait.h>
+#include <unistd.h>
 
 namespace {
 const QByteArray defaultFile = QByteArray::fromHex("224967726163203122"
@@ -19,7 +34,89 @@ const QByteArray defaultFile = QByteArray::fromHex("224967726163203122"
                                                    "0D0A"
                                                    "227822"
                                                    "0D0A");
+
+QByteArray lines(std::initializer_list<const char*> values) {
+    QByteArray bytes;
+    for (const char* value : values)
+        bytes += QByteArray("\"") + value + "\"\r\n";
+    return bytes;
 }
+
+// What stands at a path, as the writer's table compares it: the bytes of a
+// file, or what stands there instead.
+QByteArray onDisk(const QString& path) {
+    struct stat status {};
+    if (::lstat(QFile::encodeName(path).constData(), &status) != 0)
+        return "<missing>";
+    if (S_ISLNK(status.st_mode))
+        return "<link> " + onDisk(QFileInfo(path).symLinkTarget());
+    if (S_ISFIFO(status.st_mode))
+        return "<fifo>";
+    if (S_ISCHR(status.st_mode))
+        return "<device>";
+    if (status.st_size > 1024 * 1024)
+        return "<" + QByteArray::number(qint64(status.st_size)) + " bytes>";
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<unreadable>");
+}
+
+// The user a root test run hands its unprivileged steps to.
+struct Nobody {
+    uid_t user = 0;
+    gid_t group = 0;
+    bool known = false;
+};
+
+Nobody nobody() {
+    const passwd* user = ::getpwnam("nobody");
+    const group* group = ::getgrnam("nogroup");
+    if (!group)
+        group = ::getgrnam("nobody");
+    if (!user || !group)
+        return {};
+    return {user->pw_uid, group->gr_gid, true};
+}
+
+// Runs `work` in a child process, as `nobody` when asked and the test runs as
+// root (so that file permissions hold), with files capped at `sizeLimit`
+// bytes when that is not 0. Returns its exit code, or -1 when it died or had
+// to be killed because it hung.
+int inChild(const std::function<int()>& work, bool unprivileged, rlim_t sizeLimit) {
+    const pid_t child = ::fork();
+    if (child == 0) {
+        if (sizeLimit) {
+            std::signal(SIGXFSZ, SIG_IGN);
+            const rlimit limit{sizeLimit, sizeLimit};
+            ::setrlimit(RLIMIT_FSIZE, &limit);
+        }
+        const Nobody to = nobody();
+        if (unprivileged && ::geteuid() == 0 &&
+            (!to.known || ::setgroups(0, nullptr) != 0 || ::setgid(to.group) != 0 ||
+             ::setuid(to.user) != 0))
+            ::_exit(99);
+        ::_exit(work());
+    }
+    QElapsedTimer clock;
+    clock.start();
+    int status = 0;
+    while (::waitpid(child, &status, WNOHANG) == 0) {
+        if (clock.elapsed() > 10000) {
+            ::kill(child, SIGKILL);
+            ::waitpid(child, &status, 0);
+            return -1;
+        }
+        QThread::msleep(5);
+    }
+    return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+}
+
+bool giveTo(const QString& path, const Nobody& owner) {
+    return ::geteuid() != 0 ||
+           ::lchown(QFile::encodeName(path).constData(), owner.user, owner.group) == 0;
+}
+} // namespace
+
+Q_DECLARE_METATYPE(Settings)
 
 class SettingsTest : public QObject {
     Q_OBJECT
@@ -34,6 +131,8 @@ private slots:
     void writeReplacesWholeFile();
     void writeFailureLeavesFileAndSaysSo();
     void readersOfAMissingFile();
+    void writerInHostilePlaces_data();
+    void writerInHostilePlaces();
 };
 
 void SettingsTest::defaultBytes() {
@@ -181,6 +280,171 @@ void SettingsTest::readersOfAMissingFile() {
     folder.write(QStringLiteral("config.not"), QByteArray("\"Ana\"\r\n\"2\"\r\n"));
     QCOMPARE(readSettings(folder.path()),
              (Settings{QStringLiteral("Ana"), QStringLiteral("2"), QString(), QString()}));
+}
+
+void SettingsTest::writerInHostilePlaces_data() {
+    QTest::addColumn<QString>("place");
+    QTest::addColumn<bool>("loadFirst"); // the menu's load, then a save of what it gave
+    QTest::addColumn<QByteArray>("before");
+    QTest::addColumn<Settings>("values"); // written, or expected from the load
+    QTest::addColumn<bool>("saved");
+    QTest::addColumn<QByteArray>("after");
+    const QByteArray old = lines({"Ana", "2", "3", "o"});
+    const Settings marko{"Marko", "3", "2", "x"};
+    const QByteArray markoFile = lines({"Marko", "3", "2", "x"});
+    const Settings defaults = Settings::defaults();
+
+    // A failed save leaves the old bytes, never an empty or half-written file.
+    QTest::newRow("full file system") << "full" << false << old << marko << false << old;
+    QTest::newRow("file size limit") << "size limit" << false << old << marko << false << old;
+    QTest::newRow("read-only folder")
+        << "read-only folder" << false << old << marko << true << markoFile;
+    QTest::newRow("read-only folder, save cut short")
+        << "read-only folder, cut short" << false << old << marko << false << old;
+    QTest::newRow("read-only folder, no file")
+        << "read-only folder" << false << QByteArray("<missing>") << marko << false
+        << QByteArray("<missing>");
+    QTest::newRow("read-only file") << "read-only file" << false << old << marko << false << old;
+    QTest::newRow("file of another user, saved by root")
+        << "owned by nobody" << false << old << marko << true << markoFile;
+    // Only regular files are read or written, and nothing blocks.
+    QTest::newRow("FIFO") << "folder" << true << QByteArray("<fifo>") << defaults << false
+                          << QByteArray("<fifo>");
+    QTest::newRow("link to a FIFO") << "folder" << true << QByteArray("<link> <fifo>") << defaults
+                                    << false << QByteArray("<link> <fifo>");
+    QTest::newRow("link to a device node") << "folder" << true << QByteArray("<link> <device>")
+                                           << defaults << false << QByteArray("<link> <device>");
+    QTest::newRow("link to a file")
+        << "folder" << false << "<link> " + old << marko << true << "<link> " + markoFile;
+    QTest::newRow("4 GB sparse file without line ends")
+        << "folder" << true << QByteArray("<sparse>") << defaults << true << defaultFile;
+    // No value can break the four lines.
+    QTest::newRow("line breaks and controls in values")
+        << "folder" << false << old
+        << Settings{"Ana\r\nMarko", "2\r", "3\n", QStringLiteral(u"\x01x\x85")} << true
+        << QByteArray("\"Ana  Marko\"\r\n\"2 \"\r\n\"3 \"\r\n\" x \"\r\n");
+    // Bytes that are not UTF-8 go back as they came.
+    const QByteArray windows1250 = "\"Igra\xE8\"\r\n\"2\"\r\n\"3\"\r\n\"\x9A\xFF\"\r\n";
+    QTest::newRow("Windows-1250 bytes")
+        << "folder" << true << windows1250
+        << Settings{QStringLiteral(u"Igra\xDCE8"), "2", "3", QStringLiteral(u"\xDC9A\xDCFF")}
+        << true << windows1250;
+}
+
+void SettingsTest::writerInHostilePlaces() {
+    QFETCH(QString, place);
+    QFETCH(bool, loadFirst);
+    QFETCH(QByteArray, before);
+    QFETCH(Settings, values);
+    QFETCH(bool, saved);
+    QFETCH(QByteArray, after);
+    const bool root = ::geteuid() == 0;
+    const Nobody owner = nobody();
+    if (root && !owner.known)
+        QSKIP("no user nobody to run the unprivileged steps as");
+
+    TempProgramFolder base;
+    QString folder = base.path();
+    if (place == QLatin1String("full")) {
+        folder = base.file(QStringLiteral("disk"));
+        QVERIFY(QDir().mkdir(folder));
+        if (::mount("tombel", QFile::encodeName(folder).constData(), "tmpfs", 0, "size=64k") != 0)
+            QSKIP("a small tmpfs cannot be mounted here (root only): the full disk is not tried");
+    }
+    const auto unmount = qScopeGuard([&] {
+        if (place == QLatin1String("full"))
+            ::umount2(QFile::encodeName(folder).constData(), MNT_DETACH);
+    });
+    const QString path = settingsPath(folder);
+    const QByteArray native = QFile::encodeName(path);
+
+    QString made = path; // the file itself, where config.not is a link
+    if (before.startsWith("<link> ")) {
+        before = before.mid(7);
+        made = QDir(folder).filePath(QStringLiteral("target"));
+        QVERIFY(QFile::link(QStringLiteral("target"), path));
+    }
+    const QByteArray madeNative = QFile::encodeName(made);
+    if (before == "<fifo>") {
+        QCOMPARE(::mkfifo(madeNative.constData(), 0666), 0);
+    } else if (before == "<device>") {
+        if (::mknod(madeNative.constData(), S_IFCHR | 0666, makedev(1, 3)) != 0)
+            QSKIP("a device node cannot be made here (root only)");
+    } else if (before == "<sparse>") {
+        QFile huge(made);
+        QVERIFY(huge.open(QIODevice::WriteOnly) && huge.resize(qint64(4) << 30));
+    } else if (before != "<missing>") {
+        QFile file(made);
+        QVERIFY(file.open(QIODevice::WriteOnly) && file.write(before) == before.size());
+    }
+    if (place == QLatin1String("full")) {
+        // Whatever room is left goes to a filler, to the last block.
+        QFile filler(QDir(folder).filePath(QStringLiteral("filler")));
+        QVERIFY(filler.open(QIODevice::WriteOnly | QIODevice::Unbuffered));
+        const QByteArray block(4096, 'f');
+        while (filler.write(block) > 0) {
+        }
+    }
+
+    const bool unprivileged = place.startsWith(QLatin1String("read-only"));
+    if (place == QLatin1String("owned by nobody") && !root)
+        QSKIP("giving the file to another user needs root");
+    if (unprivileged || place == QLatin1String("owned by nobody")) {
+        QVERIFY(giveTo(folder, owner));
+        QVERIFY(before == "<missing>" || giveTo(path, owner));
+    }
+    if (place == QLatin1String("owned by nobody"))
+        QCOMPARE(::chmod(native.constData(), 0640), 0);
+    const QString locked = place == QLatin1String("read-only file") ? path : folder;
+    const QFile::Permissions writable = QFile(locked).permissions();
+    if (unprivileged)
+        QVERIFY(QFile(locked).setPermissions(writable & ~(QFile::WriteOwner | QFile::WriteUser |
+                                                          QFile::WriteGroup | QFile::WriteOther)));
+    const auto unlock = qScopeGuard([&] { QFile(locked).setPermissions(writable); });
+    if (unprivileged && !root && ::access(QFile::encodeName(locked).constData(), W_OK) == 0)
+        QSKIP("permissions are not enforced for this user");
+
+    const rlim_t sizeLimit =
+        place.endsWith(QLatin1String("size limit")) || place.endsWith(QLatin1String("cut short"))
+            ? 10
+            : 0;
+    const int result = inChild(
+        [&] {
+            if (::access(QFile::encodeName(folder).constData(), X_OK) != 0)
+                return 98;
+            if (!loadFirst)
+                return writeSettings(folder, values) ? 0 : 1;
+            const Settings loaded = loadMenuSettings(folder);
+            if (!(loaded == values))
+                return 2;
+            return writeSettings(folder, loaded) ? 0 : 1;
+        },
+        unprivileged, sizeLimit);
+    QVERIFY2(result != -1, "the save hung or crashed");
+    QVERIFY2(result != 98 && result != 99, "the unprivileged user cannot reach the folder");
+    QVERIFY2(result != 2, "the menu's load gave other values");
+    QCOMPARE(result == 0, saved);
+    QCOMPARE(onDisk(path), after);
+    // Nothing is left behind beside the file.
+    QStringList left = QDir(folder).entryList(QDir::AllEntries | QDir::Hidden | QDir::System |
+                                              QDir::NoDotAndDotDot);
+    for (const char* known : {"config.not", "target", "filler"})
+        left.removeAll(QLatin1String(known));
+    QCOMPARE(left, QStringList());
+
+    if (place == QLatin1String("owned by nobody")) {
+        // Root's save kept the player's file the player's, so the player can
+        // save again.
+        struct stat status {};
+        QCOMPARE(::stat(native.constData(), &status), 0);
+        QCOMPARE(status.st_uid, owner.user);
+        QCOMPARE(status.st_gid, owner.group);
+        QCOMPARE(status.st_mode & 0777, mode_t(0640));
+        QCOMPARE(
+            inChild([&] { return writeSettings(folder, Settings::defaults()) ? 0 : 1; }, true, 0),
+            0);
+        QCOMPARE(onDisk(path), defaultFile);
+    }
 }
 
 QTEST_GUILESS_MAIN(SettingsTest)

@@ -5,9 +5,12 @@
 #include "common/runtime.h"
 #include "common/screen.h"
 
+#include <QApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QMessageBox>
+#include <QPushButton>
 #include <QTest>
 
 float ScriptedRandom::next() {
@@ -65,6 +68,23 @@ QPixmap plainPicture(QColor colour, QSize size) {
     QPixmap picture(size);
     picture.fill(colour);
     return picture;
+}
+
+int dismissSaveFailed() {
+    int dismissed = 0;
+    for (QWidget* window : QApplication::topLevelWidgets()) {
+        auto* message = qobject_cast<QMessageBox*>(window);
+        if (!message || !message->isVisible() || message->objectName() != "saveFailed")
+            continue;
+        if (message->windowTitle() != QLatin1String("Tombel") ||
+            !message->text().startsWith(QLatin1String("Podesavanja nisu sacuvana")))
+            QTest::qFail("the message does not say that the settings were not saved", __FILE__,
+                         __LINE__);
+        QTest::mouseClick(message->button(QMessageBox::Ok), Qt::LeftButton);
+        ++dismissed;
+    }
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    return dismissed;
 }
 
 QStringList visibleScreens(const ScreenSet& screens) {

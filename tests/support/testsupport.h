@@ -68,6 +68,11 @@ Label* labelNamed(const QObject& parent, const QString& name);
 // A picture of one plain colour.
 QPixmap plainPicture(QColor colour, QSize size);
 
+// Closes every message saying that the settings were not saved, as the
+// player would, after checking that it shows the program's title and text;
+// returns how many there were.
+int dismissSaveFailed();
+
 // The screens that are showing now, by name ("Intro", "MainMenu", "CardTable",
 // "DoubleUp", "Options", "Controls").
 QStringList visibleScreens(const ScreenSet& screens);
