@@ -48,12 +48,6 @@ KarteIgra* ScreenSet::cardTable() const {
 VecaManja* ScreenSet::doubleUp() const {
     return existingAs<VecaManja>(*this, ScreenId::DoubleUp);
 }
-Opcije* ScreenSet::options() const {
-    return existingAs<Opcije>(*this, ScreenId::Options);
-}
-Kontrole* ScreenSet::controls() const {
-    return existingAs<Kontrole>(*this, ScreenId::Controls);
-}
 
 Screen& ScreenSet::touch(ScreenId id) {
     std::unique_ptr<Screen>& screen = slot(id);

@@ -15,8 +15,6 @@ class Intrro;
 class glavniMeni;
 class KarteIgra;
 class VecaManja;
-class Opcije;
-class Kontrole;
 
 class ScreenSet final : public ScreenSwitcher {
 public:
@@ -37,8 +35,6 @@ public:
     glavniMeni* mainMenu() const;
     KarteIgra* cardTable() const;
     VecaManja* doubleUp() const;
-    Opcije* options() const;
-    Kontrole* controls() const;
 
     SveSlike& bank() { return bank_; }
 

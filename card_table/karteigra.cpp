@@ -13,8 +13,8 @@
 #include <QKeyEvent>
 
 namespace {
-constexpr int cardWidth = cardplaces::pictureWidth;
-constexpr int cardHeight = cardplaces::pictureHeight;
+constexpr int cardWidth = cardPictureSize.width();
+constexpr int cardHeight = cardPictureSize.height();
 static_assert(cardplaces::lefts.size() == HandCycle::cardCount);
 constexpr std::array<int, HandCycle::cardCount> markerLefts{610, 2170, 3750, 5310, 6865};
 

@@ -5,14 +5,11 @@
 // pictures are decoded once, on first use.
 
 #include "common/cardcolour.h"
+#include "common/cardsize.h"
 
 #include <QPixmap>
-#include <QSize>
 #include <array>
 #include <optional>
-
-// Every card picture is shown at this size; the built-in ones are drawn at it.
-inline constexpr QSize cardPictureSize{93, 145};
 
 class SveSlike {
 public:

@@ -35,7 +35,6 @@ public:
     // The end of the pause after a right guess.
     void Vracanje_Upitnika_Timer();
 
-    const DoubleUp& game() const { return game_; }
     // The picture on show, as the image bank names it.
     SveSlike::Picture shownPicture() const { return shownPicture_; }
     IdleTimer& Timer1() { return displayTimer_; }

@@ -193,8 +193,8 @@ QImage tableLayout(int framedPlaces) {
     const int top = nearestPixel(cardplaces::top) - 1;
     for (int i = 0; i < framedPlaces; ++i) {
         const int left = nearestPixel(cardplaces::lefts[std::size_t(i)]) - 1;
-        panel(p, left, top, left + cardplaces::pictureWidth + 1,
-              top + cardplaces::pictureHeight + 2, 60);
+        panel(p, left, top, left + cardPictureSize.width() + 1,
+              top + cardPictureSize.height() + 2, 60);
     }
     p.end();
     return img;

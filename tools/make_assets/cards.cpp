@@ -17,8 +17,8 @@ namespace artwork {
 
 namespace {
 
-constexpr int cardWidth = cardplaces::pictureWidth;
-constexpr int cardHeight = cardplaces::pictureHeight;
+constexpr int cardWidth = cardPictureSize.width();
+constexpr int cardHeight = cardPictureSize.height();
 
 // Close to the darkened panel behind the card places, so the rounded card
 // corners blend into the table.
