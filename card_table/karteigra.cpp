@@ -178,7 +178,7 @@ void KarteIgra::Form_Load() {
     for (Label* marker : holdMarkers_)
         marker->setCaption(
             fittedText(shownValue(settings.holdMarkerCaption), marker->font(), marker->width()));
-    const StartingCredit start = startingCredit(settings.startingStakeLevel, playerName_);
+    const StartingCredit start = startingCredit(settings.startingCreditLevel, playerName_);
     hand_.setCredit(start.credit);
     startingCreditLabel_->setCaption(start.shown);
 }

@@ -73,13 +73,9 @@ Kontrole::Kontrole(ScreenSwitcher& switcher) : SettingsScreen(switcher, ScreenId
 
 void Kontrole::Form_Activate() {
     // A missing file or field reads as the empty text and is written back so.
-    const Settings settings = readSettings(runtime::programFolder());
-    Load001 = settings.playerName;
-    Load002 = settings.startingStakeLevel;
-    Load003 = settings.themeNumber;
-    Load004 = settings.holdMarkerCaption;
+    settings_ = readSettings(runtime::programFolder());
 }
 
 void Kontrole::SnimiOpcije_Click() {
-    saveAndReturn({Load001, Load002, Load003, Load004});
+    saveAndReturn(settings_);
 }

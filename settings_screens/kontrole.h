@@ -5,8 +5,7 @@
 // returns to the main menu.
 
 #include "settings_screens/settingsscreen.h"
-
-#include <QString>
+#include "startup/settings.h"
 
 class Kontrole : public SettingsScreen {
     Q_OBJECT
@@ -19,9 +18,6 @@ protected:
 private:
     void SnimiOpcije_Click();
 
-    // The settings copies in file order; nothing on this screen shows or changes them.
-    QString Load001;
-    QString Load002;
-    QString Load003;
-    QString Load004;
+    // The screen's copy of config.not; nothing on this screen shows or changes it.
+    Settings settings_;
 };

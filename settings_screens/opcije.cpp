@@ -69,17 +69,17 @@ Opcije::Opcije(ScreenSwitcher& switcher) : SettingsScreen(switcher, ScreenId::Op
     makeLabel(this, "Label2", {1800, 3795, 1095, 255}, QStringLiteral("Pocetni ulog:"));
     makeLabel(this, "Label3", {4800, 2970, 495, 255}, QStringLiteral("Teme:"));
 
-    Load001 = new QLineEdit(this);
-    Load001->setObjectName(QStringLiteral("Load001"));
-    Load001->setGeometry(toPixels(QRect(1800, 3340, 2535, 285)));
-    Load001->setFont(fonts::standard());
-    Load001->setMaxLength(nameLimit);
-    Load001->setValidator(new NameValidator(Load001));
-    QPalette boxColours = Load001->palette();
+    nameBox_ = new QLineEdit(this);
+    nameBox_->setObjectName(QStringLiteral("Load001"));
+    nameBox_->setGeometry(toPixels(QRect(1800, 3340, 2535, 285)));
+    nameBox_->setFont(fonts::standard());
+    nameBox_->setMaxLength(nameLimit);
+    nameBox_->setValidator(new NameValidator(nameBox_));
+    QPalette boxColours = nameBox_->palette();
     boxColours.setColor(QPalette::Base, Qt::white);
     boxColours.setColor(QPalette::Text, Qt::black);
-    Load001->setPalette(boxColours);
-    connect(Load001, &QLineEdit::textEdited, this, &Opcije::Load001_Edited);
+    nameBox_->setPalette(boxColours);
+    connect(nameBox_, &QLineEdit::textEdited, this, &Opcije::Load001_Edited);
 
     for (std::size_t i = 0; i < levels.size(); ++i) {
         const Choice& level = levels[i];
@@ -125,22 +125,19 @@ Opcije::Opcije(ScreenSwitcher& switcher) : SettingsScreen(switcher, ScreenId::Op
 
 void Opcije::Form_Activate() {
     // A missing file or field reads as the empty text, which marks nothing.
-    const Settings settings = readSettings(runtime::programFolder());
-    showName(settings.playerName);
-    Load002 = settings.startingStakeLevel;
-    Load003 = settings.themeNumber;
-    Load004 = settings.holdMarkerCaption;
+    settings_ = readSettings(runtime::programFolder());
+    showName(settings_.playerName);
 
     // The level is matched as exact text, the theme as a number: "06" is
     // theme 6 but level "02" is no level. Unrecognised values leave the marks
     // of the last visit.
     for (int level = 1; level <= 3; ++level) {
-        if (Load002 == QString::number(level)) {
+        if (settings_.startingCreditLevel == QString::number(level)) {
             markLevel(level);
             break;
         }
     }
-    if (const std::optional<double> number = runtime::regionalNumber(Load003)) {
+    if (const std::optional<double> number = runtime::regionalNumber(settings_.themeNumber)) {
         for (int theme = 1; theme <= 6; ++theme) {
             if (*number == theme) {
                 markTheme(theme);
@@ -151,13 +148,13 @@ void Opcije::Form_Activate() {
 }
 
 void Opcije::chooseLevel(int level) {
-    Load002 = QString::number(level);
+    settings_.startingCreditLevel = QString::number(level);
     markLevel(level);
 }
 
 void Opcije::chooseTheme(int theme) {
     markTheme(theme);
-    Load003 = QString::number(theme);
+    settings_.themeNumber = QString::number(theme);
 }
 
 void Opcije::markLevel(int level) {
@@ -180,19 +177,20 @@ void Opcije::showName(const QString& name) {
     // could ever show; the player can shorten it but not lengthen it (see
     // Load001_Edited). Left as shown, the name is saved back whole, bytes
     // that were not UTF-8 included.
-    name_ = name;
     const QString shown = shownValue(name);
-    Load001->setMaxLength(std::max<int>(nameLimit, int(shown.size())));
-    Load001->setText(shown);
-    shownName_ = Load001->text();
+    nameBox_->setMaxLength(std::max<int>(nameLimit, int(shown.size())));
+    nameBox_->setText(shown);
+    shownName_ = nameBox_->text();
 }
 
 void Opcije::Load001_Edited() {
     // Let an over-long name only shrink; within the limit this is the plain limit.
-    Load001->setMaxLength(std::max<int>(nameLimit, int(Load001->text().size())));
+    nameBox_->setMaxLength(std::max<int>(nameLimit, int(nameBox_->text().size())));
 }
 
 void Opcije::SnimiOpcije_Click() {
-    const QString name = Load001->text() == shownName_ ? name_ : Load001->text();
-    saveAndReturn({name, Load002, Load003, Load004});
+    Settings saved = settings_;
+    if (nameBox_->text() != shownName_)
+        saved.playerName = nameBox_->text();
+    saveAndReturn(saved);
 }

@@ -6,6 +6,7 @@
 // main menu. The hold-marker caption passes through untouched.
 
 #include "settings_screens/settingsscreen.h"
+#include "startup/settings.h"
 
 #include <QString>
 #include <array>
@@ -44,15 +45,12 @@ private:
     void showName(const QString& name);
     void Load001_Edited();
 
-    // The settings copies in file order: the name box, then the level, the
-    // theme number and the hold-marker caption as text.
-    QLineEdit* Load001 = nullptr;
-    // The name as read, and as the box showed it then.
-    QString name_;
+    // The screen's copy of config.not, the name as it was read; the player
+    // edits the name in the name box.
+    Settings settings_;
+    QLineEdit* nameBox_ = nullptr;
+    // The name as the box showed it when it was read.
     QString shownName_;
-    QString Load002;
-    QString Load003;
-    QString Load004;
 
     std::array<Label*, 3> levelLabels_{};
     std::array<Label*, 3> levelMarkers_{};

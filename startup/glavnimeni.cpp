@@ -79,13 +79,8 @@ void glavniMeni::Form_Activate() {
     // The explanation keeps what it showed when the menu was left.
 
     const QString folder = runtime::programFolder();
-    const Settings loaded = loadMenuSettings(folder);
-    Load001 = loaded.playerName;
-    Load002 = loaded.startingStakeLevel;
-    Load003 = loaded.themeNumber;
-    Load004 = loaded.holdMarkerCaption;
-
-    applyTheme(bank_, Load003, folder);
+    settings_ = loadMenuSettings(folder);
+    applyTheme(bank_, settings_.themeNumber, folder);
 }
 
 void glavniMeni::mouseMoveEvent(QMouseEvent* event) {

@@ -32,7 +32,7 @@ public:
     void saveAndEnd();
 
     // The copies of config.not taken at the last showing.
-    Settings settingsCopies() const { return {Load001, Load002, Load003, Load004}; }
+    const Settings& settingsCopies() const { return settings_; }
 
     // One flash tick; returns whether an item is flashing, i.e. whether more
     // ticks are wanted.
@@ -79,9 +79,6 @@ private:
     std::array<Item, 5> items_;
     IdleTimer* Timer1;
 
-    // Hidden copies of the four settings fields, in file order.
-    QString Load001;
-    QString Load002;
-    QString Load003;
-    QString Load004;
+    // The menu's own copy of config.not, taken at every showing.
+    Settings settings_;
 };

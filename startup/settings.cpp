@@ -308,7 +308,7 @@ QString saveFile(const QString& path, const QByteArray& bytes) {
 } // namespace
 
 QByteArray settingsBytes(const Settings& settings) {
-    const std::array<const QString*, 4> values{&settings.playerName, &settings.startingStakeLevel,
+    const std::array<const QString*, 4> values{&settings.playerName, &settings.startingCreditLevel,
                                                &settings.themeNumber, &settings.holdMarkerCaption};
     qsizetype room = 0;
     for (const QString* value : values)
@@ -398,10 +398,13 @@ SettingsFields readSettingsFields(const QString& programFolder) {
     return parseSettings(contents);
 }
 
-Settings readSettings(const QString& programFolder) {
-    const SettingsFields fields = readSettingsFields(programFolder);
+Settings settingsOf(const SettingsFields& fields) {
     return {fields[0].value_or(QString()), fields[1].value_or(QString()),
             fields[2].value_or(QString()), fields[3].value_or(QString())};
+}
+
+Settings readSettings(const QString& programFolder) {
+    return settingsOf(readSettingsFields(programFolder));
 }
 
 QString shownValue(const QString& value) {
@@ -426,10 +429,8 @@ bool writeSettings(const QString& programFolder, const Settings& settings) {
 }
 
 Settings loadMenuSettings(const QString& programFolder) {
-    const SettingsFields fields = readSettingsFields(programFolder);
-    Settings copies{fields[0].value_or(QString()), fields[1].value_or(QString()),
-                    fields[2].value_or(QString()), fields[3].value_or(QString())};
-    if (!copies.playerName.isEmpty() && !copies.startingStakeLevel.isEmpty() &&
+    Settings copies = readSettings(programFolder);
+    if (!copies.playerName.isEmpty() && !copies.startingCreditLevel.isEmpty() &&
         !copies.themeNumber.isEmpty())
         return copies;
     copies = Settings::defaults();

@@ -17,7 +17,7 @@
 
 struct Settings {
     QString playerName;
-    QString startingStakeLevel;
+    QString startingCreditLevel;
     QString themeNumber;
     QString holdMarkerCaption;
 
@@ -51,6 +51,9 @@ SettingsFields parseSettings(const QByteArray& contents);
 // a line longer than longestSettingsLine among its first four has every
 // field missing. Never blocks on opening.
 SettingsFields readSettingsFields(const QString& programFolder);
+
+// The values of the fields read: a missing field is the empty text.
+Settings settingsOf(const SettingsFields& fields);
 
 // Reads the file for screens that only need its values: a missing field is
 // the empty text.

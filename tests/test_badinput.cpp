@@ -261,7 +261,7 @@ void walkThrough(Program& program, const Expect& expect) {
     CHECKED(checkReports(1 + showingWrites, "unazad on the options screen"));
     Settings kept = saved;
     if (!expect.writesFail)
-        kept.startingStakeLevel = QStringLiteral("3");
+        kept.startingCreditLevel = QStringLiteral("3");
     const QByteArray keptFile = expect.writesFail ? expect.afterLoad : settingsBytes(kept);
     QCOMPARE(program.file(), keptFile);
     QCOMPARE(menu->settingsCopies(), kept);
@@ -495,7 +495,7 @@ void BadInputTest::damagedSettingsFile() {
         // Garbage that happens to split into four lines: whatever it reads as
         // is kept, and from then on reads back as written.
         const Settings asRead = readSettings(program.folder.path());
-        QVERIFY(!asRead.playerName.isEmpty() && !asRead.startingStakeLevel.isEmpty() &&
+        QVERIFY(!asRead.playerName.isEmpty() && !asRead.startingCreditLevel.isEmpty() &&
                 !asRead.themeNumber.isEmpty());
         expect.copies = asRead;
         expect.afterLoad = contents;

@@ -245,7 +245,7 @@ void SettingsTest::menuLoad() {
         folder.write(QStringLiteral("config.not"), before);
     const Settings loaded = loadMenuSettings(folder.path());
     QCOMPARE(loaded.playerName, copies[0]);
-    QCOMPARE(loaded.startingStakeLevel, copies[1]);
+    QCOMPARE(loaded.startingCreditLevel, copies[1]);
     QCOMPARE(loaded.themeNumber, copies[2]);
     QCOMPARE(loaded.holdMarkerCaption, copies[3]);
     QCOMPARE(folder.read(QStringLiteral("config.not")), after.isEmpty() ? before : after);

@@ -65,8 +65,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
 
     // Whatever the file holds reads back, once written, as it was read.
     const SettingsFields fields = parseSettings(input);
-    const Settings read{fields[0].value_or(QString()), fields[1].value_or(QString()),
-                        fields[2].value_or(QString()), fields[3].value_or(QString())};
+    const Settings read = settingsOf(fields);
     const SettingsFields again = parseSettings(settingsBytes(read));
     for (int i = 0; i < 4; ++i)
         check(again[i].has_value() && *again[i] == blanked(fields[i].value_or(QString())));
@@ -99,7 +98,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         check(lines[i].size() >= 3 && lines[i].startsWith('"') && lines[i].endsWith("\"\r"));
     const Settings back = readSettings(folder);
     check(settingsBytes(back) == written);
-    const std::array<const QString*, 4> backValues{&back.playerName, &back.startingStakeLevel,
+    const std::array<const QString*, 4> backValues{&back.playerName, &back.startingCreditLevel,
                                                    &back.themeNumber, &back.holdMarkerCaption};
     for (int i = 0; i < 4; ++i) {
         bool plain = true;
@@ -119,7 +118,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const QByteArray after = contentsOf(path);
     if (after == input) {
         check(copies == read);
-        check(!read.playerName.isEmpty() && !read.startingStakeLevel.isEmpty() &&
+        check(!read.playerName.isEmpty() && !read.startingCreditLevel.isEmpty() &&
               !read.themeNumber.isEmpty());
     } else {
         check(after == settingsBytes(Settings::defaults()));
