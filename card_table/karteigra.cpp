@@ -18,42 +18,27 @@ constexpr int cardHeight = cardPictureSize.height();
 static_assert(cardplaces::lefts.size() == HandCycle::cardCount);
 constexpr std::array<int, HandCycle::cardCount> markerLefts{610, 2170, 3750, 5310, 6865};
 
-enum KeyCode {
-    keyEnter = 13,
-    keyInsert = 45,
-    keyDigit1 = 49,
-    keyDigit5 = 53,
-    keyF1 = 112,
-    keyF2 = 113,
-    keyF3 = 114,
-    keyF4 = 115,
-};
-
-// The virtual key code of a key press, or 0 for a key the table ignores.
-// Both Enter keys are Enter; the number pad's digits are other keys.
-int keyCodeOf(const QKeyEvent& event) {
-    const bool keypad = event.modifiers().testFlag(Qt::KeypadModifier);
-    switch (event.key()) {
+// The key a press means on the table, or Qt::Key_unknown for a key the
+// table ignores. Both Enter keys are Enter; the number pad's digits are other
+// keys.
+Qt::Key tableKeyOf(const QKeyEvent& event) {
+    const auto key = static_cast<Qt::Key>(event.key());
+    switch (key) {
     case Qt::Key_Return:
     case Qt::Key_Enter:
-        return keyEnter;
     case Qt::Key_Insert:
-        return keyInsert;
     case Qt::Key_F1:
-        return keyF1;
     case Qt::Key_F2:
-        return keyF2;
     case Qt::Key_F3:
-        return keyF3;
     case Qt::Key_F4:
-        return keyF4;
+        return key;
     default:
         break;
     }
-    if (keypad)
-        return 0;
-    if (event.key() >= Qt::Key_1 && event.key() <= Qt::Key_5)
-        return keyDigit1 + (event.key() - Qt::Key_1);
+    if (event.modifiers().testFlag(Qt::KeypadModifier))
+        return Qt::Key_unknown;
+    if (key >= Qt::Key_1 && key <= Qt::Key_5)
+        return key;
     // With Shift (or on layouts that put the digits on the shifted level) the
     // key reports its symbol; the physical digit keys 1 to 5 still count, as
     // the shift state plays no part in the table's keys.
@@ -62,9 +47,9 @@ int keyCodeOf(const QKeyEvent& event) {
         constexpr quint32 firstDigitScanCode = 10; // evdev code of "1" plus 8
         const quint32 scan = event.nativeScanCode();
         if (scan >= firstDigitScanCode && scan < firstDigitScanCode + 5)
-            return keyDigit1 + static_cast<int>(scan - firstDigitScanCode);
+            return static_cast<Qt::Key>(Qt::Key_1 + static_cast<int>(scan - firstDigitScanCode));
     }
-    return 0;
+    return Qt::Key_unknown;
 }
 
 // A hand-edited settings file can hold megabytes on one line; only what fits
@@ -191,44 +176,48 @@ void KarteIgra::setCredit(std::int64_t credit) {
 void KarteIgra::keyPressEvent(QKeyEvent* event) {
     // Auto-repeated presses count like any other: a held Enter steps the hand
     // once per repeat.
-    const int code = keyCodeOf(*event);
-    if (code == 0) {
+    const Qt::Key key = tableKeyOf(*event);
+    if (key == Qt::Key_unknown) {
         Screen::keyPressEvent(event);
         return;
     }
     event->accept();
-    Form_KeyDown(code, static_cast<int>(event->modifiers()));
+    Form_KeyDown(key);
 }
 
-void KarteIgra::Form_KeyDown(int keyCode, int /*shift*/) {
-    switch (keyCode) {
-    case keyInsert:
+void KarteIgra::Form_KeyDown(Qt::Key key) {
+    switch (key) {
+    case Qt::Key_Insert:
         insertKey();
         return;
-    case keyEnter:
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
         if (hand_.enter() == HandCycle::Step::Cash) {
             setOfferPictureVisible(false);
             setOfferCaptionsVisible(false);
         }
         break;
-    case keyF1:
+    case Qt::Key_F1:
         hand_.stakeKey(StakeKey::F1);
         break;
-    case keyF2:
+    case Qt::Key_F2:
         hand_.stakeKey(StakeKey::F2);
         break;
-    case keyF3:
+    case Qt::Key_F3:
         hand_.stakeKey(StakeKey::F3);
         break;
-    case keyF4:
+    case Qt::Key_F4:
         hand_.stakeKey(StakeKey::F4);
         break;
-    default:
-        if (keyCode >= keyDigit1 && keyCode <= keyDigit5)
-            hand_.toggleHold(keyCode - keyDigit1 + 1);
-        else
-            return;
+    case Qt::Key_1:
+    case Qt::Key_2:
+    case Qt::Key_3:
+    case Qt::Key_4:
+    case Qt::Key_5:
+        hand_.toggleHold(key - Qt::Key_1 + 1);
         break;
+    default:
+        return;
     }
     followHand();
 }

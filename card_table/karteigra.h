@@ -28,9 +28,9 @@ public:
     // The double-up screen hands the credit back through this.
     void setCredit(std::int64_t credit);
 
-    // keyCode as the keyboard's virtual key codes: 13 Enter, 45 Insert,
-    // 49..53 the main keyboard's digits 1..5, 112..115 F1..F4.
-    void Form_KeyDown(int keyCode, int shift);
+    // A key press: Enter, Insert, F1 to F4, or the main keyboard's digits 1
+    // to 5. Every press counts, key repeat included; any other key does nothing.
+    void Form_KeyDown(Qt::Key key);
 
     // The three timers' ticks; each returns whether it wants more ticks.
     bool Timer1_Timer();      // meters and the double-up offer, 50 ms
@@ -41,9 +41,9 @@ public:
     const HandCycle& hand() const { return hand_; }
     const QString& playerName() const { return playerName_; }
     // The timers, so tests can step time with fire().
-    IdleTimer& Timer1() { return meterTimer_; }
-    IdleTimer& Brojac() { return drawTimer_; }
-    IdleTimer& ZaNoveKarte() { return paintTimer_; }
+    IdleTimer& meterTimer() { return meterTimer_; }
+    IdleTimer& drawTimer() { return drawTimer_; }
+    IdleTimer& paintTimer() { return paintTimer_; }
 
 protected:
     void keyPressEvent(QKeyEvent* event) override;

@@ -36,38 +36,43 @@ VecaManja::VecaManja(ScreenSwitcher& switcher, SveSlike& bank, RandomSource& ran
     const QFont amount = fonts::sized(11.25, true);
     const Qt::Alignment right = Qt::AlignRight | Qt::AlignTop;
 
-    Label1 = new Label(this, "Label1", {480, 360, 615, 255}, QStringLiteral("Igrac:"), plain);
-    Ime = new Label(this, "Ime", {960, 360, 1935, 255}, QString(), bold);
-    Label5 = new Label(this, "Label5", {3480, 360, 1335, 255}, QStringLiteral("Pogodjenih karata:"),
-                       plain);
-    pogodjenihKarata =
+    auto* playerCaption =
+        new Label(this, "Label1", {480, 360, 615, 255}, QStringLiteral("Igrac:"), plain);
+    playerLabel_ = new Label(this, "Ime", {960, 360, 1935, 255}, QString(), bold);
+    auto* rightGuessesCaption = new Label(this, "Label5", {3480, 360, 1335, 255},
+                                          QStringLiteral("Pogodjenih karata:"), plain);
+    rightGuessesLabel_ =
         new Label(this, "pogodjenihKarata", {4920, 360, 1455, 255}, QStringLiteral("0"), bold);
-    Label4 = new Label(this, "Label4", {3480, 720, 2175, 255},
-                       QStringLiteral("Ukupan dobitak veca/manja:"), plain);
-    ukupanDobitakreal =
+    auto* totalGainedCaption = new Label(this, "Label4", {3480, 720, 2175, 255},
+                                         QStringLiteral("Ukupan dobitak veca/manja:"), plain);
+    totalGainedDisplay_ =
         new Label(this, "ukupanDobitakreal", {3480, 960, 1935, 255}, QStringLiteral("0"), bold);
     addLine(480, 1440, 6240, 1440);
-    Label3 = new Label(this, "Label3", {3480, 1605, 735, 255}, QStringLiteral("Dobitak:"), plain);
-    realDobitak = new Label(this, "realDobitak", {4320, 1575, 1935, 255}, QString(), amount, right);
-    Label2 = new Label(this, "Label2", {3480, 1875, 735, 255}, QStringLiteral("Kasa:"), plain);
-    Kasa = new Label(this, "Kasa", {4320, 1830, 1935, 255}, QString(), amount, right);
-    for (Label* caption : {Label1, Label5, Label4, Label3, Label2})
+    auto* stakeCaption =
+        new Label(this, "Label3", {3480, 1605, 735, 255}, QStringLiteral("Dobitak:"), plain);
+    stakeDisplay_ =
+        new Label(this, "realDobitak", {4320, 1575, 1935, 255}, QString(), amount, right);
+    auto* creditCaption =
+        new Label(this, "Label2", {3480, 1875, 735, 255}, QStringLiteral("Kasa:"), plain);
+    creditDisplay_ = new Label(this, "Kasa", {4320, 1830, 1935, 255}, QString(), amount, right);
+    for (Label* caption :
+         {playerCaption, rightGuessesCaption, totalGainedCaption, stakeCaption, creditCaption})
         caption->fitToCaption();
 
-    Slucajan_Broj =
+    outcomeLabel_ =
         new Label(this, "Slucajan_Broj", {8520, 120, 375, 255}, QString(), plain, Qt::AlignCenter);
     const QColor highlight = palette().color(QPalette::Highlight);
-    Slucajan_Broj->setForeColor(runtime::rgb(highlight.red(), highlight.green(), highlight.blue()));
-    Slucajan_Broj->hide();
+    outcomeLabel_->setForeColor(runtime::rgb(highlight.red(), highlight.green(), highlight.blue()));
+    outcomeLabel_->hide();
 
     // The pictures are exactly card-sized; a picture of another size is shown
     // as it is, never stretched.
-    Karta1 = new QLabel(this);
-    Karta1->setObjectName(QStringLiteral("Karta1"));
-    Karta1->setGeometry(toPixels(QRect(581, 3123, 1395, 2175)));
-    Karta1->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    Karta1->setScaledContents(false);
-    Karta1->setPixmap(bank_.picture(shownPicture_));
+    cardPicture_ = new QLabel(this);
+    cardPicture_->setObjectName(QStringLiteral("Karta1"));
+    cardPicture_->setGeometry(toPixels(QRect(581, 3123, 1395, 2175)));
+    cardPicture_->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    cardPicture_->setScaledContents(false);
+    cardPicture_->setPixmap(bank_.picture(shownPicture_));
 
     pauseTimer_.setParent(this);
     pauseTimer_.setSingleShot(true);
@@ -81,30 +86,31 @@ void VecaManja::Form_Load(const DoubleUpEntry& entry) {
     game_.start(entry.win, entry.credit);
     showCard();
     // A hand-edited name can be megabytes long: only what fits is laid out.
-    Ime->setCaption(QFontMetrics(Ime->font())
-                        .elidedText(shownValue(entry.playerName), Qt::ElideRight, Ime->width()));
-    Slucajan_Broj->setCaption(QString::number(game_.outcome()));
-    Slucajan_Broj->setVisible(DoubleUp::showsOutcome(entry.playerName));
-    pogodjenihKarata->setCaption(QStringLiteral("0"));
+    playerLabel_->setCaption(
+        QFontMetrics(playerLabel_->font())
+            .elidedText(shownValue(entry.playerName), Qt::ElideRight, playerLabel_->width()));
+    outcomeLabel_->setCaption(QString::number(game_.outcome()));
+    outcomeLabel_->setVisible(DoubleUp::showsOutcome(entry.playerName));
+    rightGuessesLabel_->setCaption(QStringLiteral("0"));
     // The amounts are filled before the screen is first shown, so it never
     // shows them empty.
     Timer1_Timer();
 }
 
 void VecaManja::keyPressEvent(QKeyEvent* event) {
-    Form_KeyDown(event->key());
+    Form_KeyDown(static_cast<Qt::Key>(event->key()));
     event->accept();
 }
 
 void VecaManja::guess(DoubleUp::Guess guess) {
     if (game_.guess(guess) == DoubleUp::GuessResult::Right) {
-        Slucajan_Broj->setCaption(QString::number(game_.outcome()));
-        pogodjenihKarata->setCaption(QString::number(game_.rightGuesses()));
+        outcomeLabel_->setCaption(QString::number(game_.outcome()));
+        rightGuessesLabel_->setCaption(QString::number(game_.rightGuesses()));
         pauseTimer_.start();
     }
 }
 
-void VecaManja::Form_KeyDown(int key) {
+void VecaManja::Form_KeyDown(Qt::Key key) {
     switch (key) {
     case Qt::Key_PageUp:
         guess(DoubleUp::Guess::Veca);
@@ -137,9 +143,9 @@ void VecaManja::Form_KeyDown(int key) {
 bool VecaManja::Timer1_Timer() {
     game_.displayTick();
     showCard();
-    Kasa->setCaption(runtime::moneyFormat(game_.credit()));
-    realDobitak->setCaption(runtime::moneyFormat(game_.stake()));
-    ukupanDobitakreal->setCaption(runtime::moneyFormat(game_.totalGained()));
+    creditDisplay_->setCaption(runtime::moneyFormat(game_.credit()));
+    stakeDisplay_->setCaption(runtime::moneyFormat(game_.stake()));
+    totalGainedDisplay_->setCaption(runtime::moneyFormat(game_.totalGained()));
     return false;
 }
 
@@ -156,5 +162,5 @@ void VecaManja::showCard() {
     if (wanted == shownPicture_)
         return;
     shownPicture_ = wanted;
-    Karta1->setPixmap(bank_.picture(wanted));
+    cardPicture_->setPixmap(bank_.picture(wanted));
 }

@@ -25,8 +25,8 @@ public:
     // draws the first outcome.
     void Form_Load(const DoubleUpEntry& entry);
 
-    // A key press, as a Qt::Key. Every press counts, key repeat included.
-    void Form_KeyDown(int key);
+    // A key press. Every press counts, key repeat included.
+    void Form_KeyDown(Qt::Key key);
 
     // The display tick: the red X when nothing is at stake, and the three
     // amounts. Every change wakes it, so it never asks for another tick.
@@ -37,8 +37,8 @@ public:
 
     // The picture on show, as the image bank names it.
     SveSlike::Picture shownPicture() const { return shownPicture_; }
-    IdleTimer& Timer1() { return displayTimer_; }
-    const QTimer& Vracanje_Upitnika() const { return pauseTimer_; }
+    IdleTimer& displayTimer() { return displayTimer_; }
+    const QTimer& pauseTimer() const { return pauseTimer_; }
 
 protected:
     void keyPressEvent(QKeyEvent* event) override;
@@ -53,16 +53,11 @@ private:
     QTimer pauseTimer_;
     SveSlike::Picture shownPicture_ = SveSlike::Picture::VecaManja;
 
-    Label* Label1 = nullptr;
-    Label* Ime = nullptr;
-    Label* Label5 = nullptr;
-    Label* pogodjenihKarata = nullptr;
-    Label* Label4 = nullptr;
-    Label* ukupanDobitakreal = nullptr;
-    Label* Label3 = nullptr;
-    Label* realDobitak = nullptr;
-    Label* Label2 = nullptr;
-    Label* Kasa = nullptr;
-    Label* Slucajan_Broj = nullptr;
-    QLabel* Karta1 = nullptr;
+    Label* playerLabel_ = nullptr;
+    Label* rightGuessesLabel_ = nullptr;
+    Label* totalGainedDisplay_ = nullptr;
+    Label* stakeDisplay_ = nullptr;
+    Label* creditDisplay_ = nullptr;
+    Label* outcomeLabel_ = nullptr;
+    QLabel* cardPicture_ = nullptr;
 };

@@ -15,22 +15,22 @@ glavniMeni::glavniMeni(ScreenSwitcher& switcher, SveSlike& bank)
     setBackgroundPicture(QStringLiteral(":/backgrounds/glavniMeni.jpg"));
 
     const QFont itemFont = fonts::sized(8.25, true);
-    Label8 = new Label(this, "Label8", {1800, 2600, 1095, 255}, QStringLiteral("TOMBEL v1.09"),
-                       itemFont);
-    menuNovaigra = new Label(this, "menuNovaigra", {2230, 3100, 975, 300},
-                             QStringLiteral("nova igra"), fonts::sized(9, true));
-    menuOpcije =
+    auto* title = new Label(this, "Label8", {1800, 2600, 1095, 255}, QStringLiteral("TOMBEL v1.09"),
+                            itemFont);
+    auto* newGameItem = new Label(this, "menuNovaigra", {2230, 3100, 975, 300},
+                                  QStringLiteral("nova igra"), fonts::sized(9, true));
+    auto* optionsItem =
         new Label(this, "menuOpcije", {2235, 3600, 735, 240}, QStringLiteral("opcije"), itemFont);
-    menuKontrole = new Label(this, "menuKontrole", {2235, 4100, 975, 255},
-                             QStringLiteral("kontrole"), itemFont);
-    Otombelu =
+    auto* controlsItem = new Label(this, "menuKontrole", {2235, 4100, 975, 255},
+                                   QStringLiteral("kontrole"), itemFont);
+    auto* creditsItem =
         new Label(this, "Otombelu", {2235, 4550, 975, 255}, QStringLiteral("o tombelu"), itemFont);
-    menuIzlaz =
+    auto* exitItem =
         new Label(this, "menuIzlaz", {2230, 5170, 495, 255}, QStringLiteral("izlaz"), itemFont);
-    Objasnjenje =
+    statusLabel_ =
         new Label(this, "Objasnjenje", {3600, 3120, 3735, 2295}, QString(), fonts::standard());
-    Objasnjenje->setWordWrap(true);
-    for (Label* caption : {Label8, menuNovaigra, menuOpcije, menuKontrole, Otombelu, menuIzlaz})
+    statusLabel_->setWordWrap(true);
+    for (Label* caption : {title, newGameItem, optionsItem, controlsItem, creditsItem, exitItem})
         caption->fitToCaption();
 
     // The rule under the title, the one above "izlaz" and the one between the
@@ -40,28 +40,28 @@ glavniMeni::glavniMeni(ScreenSwitcher& switcher, SveSlike& bank)
     addLine(3480, 3000, 3480, 5470);
 
     items_ = {{
-        {MenuItem::NewGame, menuNovaigra, QStringLiteral("Pokretanje novog tombela.")},
-        {MenuItem::Options, menuOpcije,
+        {MenuItem::NewGame, newGameItem, QStringLiteral("Pokretanje novog tombela.")},
+        {MenuItem::Options, optionsItem,
          QStringLiteral("Podesavanje opcija igre: ime igraca, visina pocetnog uloga i teme.")},
-        {MenuItem::Controls, menuKontrole, QStringLiteral("Kontrole igranja.")},
-        {MenuItem::Exit, menuIzlaz, QStringLiteral("Izlaz u windows.")},
-        {MenuItem::Credits, Otombelu,
+        {MenuItem::Controls, controlsItem, QStringLiteral("Kontrole igranja.")},
+        {MenuItem::Exit, exitItem, QStringLiteral("Izlaz u windows.")},
+        {MenuItem::Credits, creditsItem,
          QStringLiteral("Tombel v1.09 - dizajn, grafika i programiranje: Zorvak studio")},
     }};
 
-    connect(menuNovaigra, &Label::mouseMoved, this, &glavniMeni::menuNovaigra_MouseMove);
-    connect(menuOpcije, &Label::mouseMoved, this, &glavniMeni::menuOpcije_MouseMove);
-    connect(menuKontrole, &Label::mouseMoved, this, &glavniMeni::menuKontrole_MouseMove);
-    connect(menuIzlaz, &Label::mouseMoved, this, &glavniMeni::menuIzlaz_MouseMove);
-    connect(Otombelu, &Label::mouseMoved, this, &glavniMeni::Otombelu_MouseMove);
-    connect(menuNovaigra, &Label::clicked, this, &glavniMeni::menuNovaigra_Click);
-    connect(menuOpcije, &Label::clicked, this, &glavniMeni::menuOpcije_Click);
-    connect(menuKontrole, &Label::clicked, this, &glavniMeni::menuKontrole_Click);
-    connect(menuIzlaz, &Label::clicked, this, &glavniMeni::menuIzlaz_Click);
+    connect(newGameItem, &Label::mouseMoved, this, &glavniMeni::menuNovaigra_MouseMove);
+    connect(optionsItem, &Label::mouseMoved, this, &glavniMeni::menuOpcije_MouseMove);
+    connect(controlsItem, &Label::mouseMoved, this, &glavniMeni::menuKontrole_MouseMove);
+    connect(exitItem, &Label::mouseMoved, this, &glavniMeni::menuIzlaz_MouseMove);
+    connect(creditsItem, &Label::mouseMoved, this, &glavniMeni::Otombelu_MouseMove);
+    connect(newGameItem, &Label::clicked, this, &glavniMeni::menuNovaigra_Click);
+    connect(optionsItem, &Label::clicked, this, &glavniMeni::menuOpcije_Click);
+    connect(controlsItem, &Label::clicked, this, &glavniMeni::menuKontrole_Click);
+    connect(exitItem, &Label::clicked, this, &glavniMeni::menuIzlaz_Click);
 
     // The flash sleeps while no item is hovered, and while the menu is hidden:
     // nobody sees a hidden menu, and its next showing resets every item.
-    Timer1 = new IdleTimer(
+    flashTimer_ = new IdleTimer(
         durations::menuFlashTick, [this] { return isVisible() && Timer1_Timer(); }, this);
 }
 
@@ -91,7 +91,7 @@ void glavniMeni::mouseMoveEvent(QMouseEvent* event) {
 }
 
 void glavniMeni::Form_MouseMove() {
-    Objasnjenje->setCaption(QString());
+    statusLabel_->setCaption(QString());
     flash_.hover(MenuItem::None);
     for (const Item& item : items_)
         item.label->setForeColor(MenuFlash::restingColour);
@@ -100,13 +100,13 @@ void glavniMeni::Form_MouseMove() {
 void glavniMeni::pointerOverItem(MenuItem value) {
     for (const Item& item : items_) {
         if (item.value == value)
-            Objasnjenje->setCaption(item.statusText);
+            statusLabel_->setCaption(item.statusText);
         else
             item.label->setForeColor(MenuFlash::restingColour);
     }
     // The hovered item keeps its colour until the next tick colours it.
     flash_.hover(value);
-    Timer1->wake();
+    flashTimer_->wake();
 }
 
 bool glavniMeni::Timer1_Timer() {
@@ -127,7 +127,7 @@ void glavniMeni::menuNovaigra_Click() {
 }
 
 void glavniMeni::menuOpcije_Click() {
-    // The options screen opens whether or not the file could be written, so
+    // The optionsItem screen opens whether or not the file could be written, so
     // the player is never stuck; a failed save is said so over it.
     const bool saved = writeSettingsCopies();
     switcher().switchTo(ScreenId::Options, this);

@@ -39,7 +39,7 @@ public:
     bool Timer1_Timer();
 
     const MenuFlash& flash() const { return flash_; }
-    IdleTimer& flashTimer() { return *Timer1; }
+    IdleTimer& flashTimer() { return *flashTimer_; }
 
 protected:
     void Form_Activate() override;
@@ -69,15 +69,9 @@ private:
     SveSlike& bank_;
     MenuFlash flash_;
 
-    Label* Label8;
-    Label* menuNovaigra;
-    Label* menuOpcije;
-    Label* menuKontrole;
-    Label* Otombelu;
-    Label* menuIzlaz;
-    Label* Objasnjenje;
+    Label* statusLabel_ = nullptr;
     std::array<Item, 5> items_;
-    IdleTimer* Timer1;
+    IdleTimer* flashTimer_ = nullptr;
 
     // The menu's own copy of config.not, taken at every showing.
     Settings settings_;

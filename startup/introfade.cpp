@@ -4,7 +4,7 @@
 
 void IntroFade::load() {
     logoColour_ = runtime::rgb(0, 0, 0);
-    uslugeColour_ = runtime::rgb(0, 0, 0);
+    studioCaptionColour_ = runtime::rgb(0, 0, 0);
     level_ = 0;
     phase_ = Phase::Brightening;
 }
@@ -13,7 +13,7 @@ bool IntroFade::tick() {
     if (phase_ == Phase::Ended)
         return false;
     // "STUDIO" takes the colour the studio name had before this step.
-    uslugeColour_ = logoColour_;
+    studioCaptionColour_ = logoColour_;
     if (phase_ == Phase::Brightening) {
         level_ = static_cast<std::int16_t>(level_ + 2);
         logoColour_ = runtime::rgb(level_, level_, level_);

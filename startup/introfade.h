@@ -20,11 +20,11 @@ public:
     int level() const { return level_; }
     Phase phase() const { return phase_; }
     std::uint32_t logoColour() const { return logoColour_; }
-    std::uint32_t uslugeColour() const { return uslugeColour_; }
+    std::uint32_t studioCaptionColour() const { return studioCaptionColour_; }
 
 private:
     std::int16_t level_ = 0;
     Phase phase_ = Phase::Brightening;
     std::uint32_t logoColour_ = 0;
-    std::uint32_t uslugeColour_ = 0;
+    std::uint32_t studioCaptionColour_ = 0;
 };

@@ -12,11 +12,11 @@
 Intrro::Intrro(ScreenSwitcher& switcher) : Screen(switcher, ScreenId::Intro) {
     setScreenIcon(QStringLiteral(":/icons/tombel.ico"));
     const Qt::Alignment centred = Qt::AlignHCenter | Qt::AlignTop;
-    logo = new Label(this, "logo", {3570, 2520, 1275, 330}, QStringLiteral("Zorvak"),
-                     fonts::sized(14.25, true), centred);
-    Usluge = new Label(this, "Usluge", {3570, 2835, 1275, 435}, QStringLiteral("STUDIO"),
-                       fonts::sized(15.75, true), centred);
-    Timer1 = new IdleTimer(
+    logo_ = new Label(this, "logo", {3570, 2520, 1275, 330}, QStringLiteral("Zorvak"),
+                      fonts::sized(14.25, true), centred);
+    studioCaption_ = new Label(this, "Usluge", {3570, 2835, 1275, 435}, QStringLiteral("STUDIO"),
+                               fonts::sized(15.75, true), centred);
+    fadeTimer_ = new IdleTimer(
         durations::introFadeTick, [this] { return Timer1_Timer(); }, this);
 }
 
@@ -24,7 +24,7 @@ void Intrro::Form_Load() {
     centre();
     fade_.load();
     showFade();
-    Timer1->wake();
+    fadeTimer_->wake();
 }
 
 void Intrro::centre() {
@@ -52,8 +52,8 @@ void Intrro::keepCentredUntilFramed() {
 }
 
 void Intrro::showFade() {
-    logo->setForeColor(fade_.logoColour());
-    Usluge->setForeColor(fade_.uslugeColour());
+    logo_->setForeColor(fade_.logoColour());
+    studioCaption_->setForeColor(fade_.studioCaptionColour());
 }
 
 bool Intrro::Timer1_Timer() {

@@ -21,7 +21,7 @@ public:
     bool Timer1_Timer();
 
     const IntroFade& fade() const { return fade_; }
-    IdleTimer& fadeTimer() { return *Timer1; }
+    IdleTimer& fadeTimer() { return *fadeTimer_; }
 
 private:
     void centre();
@@ -31,7 +31,7 @@ private:
     IntroFade fade_;
     // Whether the intro was centred knowing its frame.
     bool centredWithFrame_ = false;
-    Label* logo;
-    Label* Usluge;
-    IdleTimer* Timer1;
+    Label* logo_ = nullptr;
+    Label* studioCaption_ = nullptr;
+    IdleTimer* fadeTimer_ = nullptr;
 };

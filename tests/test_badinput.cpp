@@ -153,8 +153,8 @@ struct Program {
         const auto draw = [&](std::initializer_list<int> codes) {
             for (int code : codes)
                 random.push(ScriptedRandom::forDrawCode(code));
-            table.Brojac().fire();
-            table.ZaNoveKarte().fire();
+            table.drawTimer().fire();
+            table.paintTimer().fire();
         };
         QTest::keyClick(&table, Qt::Key_F2);
         QTest::keyClick(&table, Qt::Key_Return);
@@ -165,7 +165,7 @@ struct Program {
         draw({2, 3, 4, 2});
         QTest::keyClick(&table, Qt::Key_Return);
         QTest::keyClick(&table, Qt::Key_Return);
-        table.Timer1().fire();
+        table.meterTimer().fire();
     }
 };
 
@@ -746,8 +746,8 @@ void BadInputTest::badUserPictures() {
     for (int code = 1; code <= 4; ++code)
         program.random.push(ScriptedRandom::forDrawCode(code));
     program.random.push(ScriptedRandom::forDrawCode(1));
-    table->Brojac().fire();
-    table->ZaNoveKarte().fire();
+    table->drawTimer().fire();
+    table->paintTimer().fire();
     for (int card = 1; card <= 5; ++card) {
         const auto* face = table->findChild<QLabel*>(QStringLiteral("Karta%1").arg(card));
         const std::optional<CardColour> colour = table->hand().face(card);

@@ -73,10 +73,10 @@ struct Table {
     void draw(const QString& cards) {
         for (QChar letter : cards)
             random.push(ScriptedRandom::forDrawCode(QStringLiteral("RBYG").indexOf(letter) + 1));
-        screen->Brojac().fire();
-        screen->ZaNoveKarte().fire();
+        screen->drawTimer().fire();
+        screen->paintTimer().fire();
     }
-    void meters() { screen->Timer1().fire(); }
+    void meters() { screen->meterTimer().fire(); }
 
     TempProgramFolder folder;
     RecordingSwitcher switcher;
@@ -237,16 +237,16 @@ void CardTableTest::aHandPlayedWithKeys() {
     table.key(Qt::Key_F4);
     table.key(Qt::Key_Return);
     QCOMPARE(table.screen->hand().state(), HandState::FirstSpin);
-    QVERIFY(table.screen->Brojac().isActive());
+    QVERIFY(table.screen->drawTimer().isActive());
     // Stopping before the cards have been drawn is ignored.
     table.key(Qt::Key_Return);
     QCOMPARE(table.screen->hand().state(), HandState::FirstSpin);
 
     table.random.push({0.9f, 0.3f, 0.6f, 0.1f, 0.9f}); // green, blue, yellow, red, green
-    table.screen->Brojac().fire();
+    table.screen->drawTimer().fire();
     // The faces follow the colours at the painting's tick.
     QVERIFY(table.faceDown(1));
-    table.screen->ZaNoveKarte().fire();
+    table.screen->paintTimer().fire();
     QCOMPARE(table.faceColour(1), greenPicture);
     QCOMPARE(table.faceColour(2), bluePicture);
     QCOMPARE(table.faceColour(3), yellowPicture);
@@ -255,7 +255,7 @@ void CardTableTest::aHandPlayedWithKeys() {
 
     table.key(Qt::Key_Return);
     QCOMPARE(table.screen->hand().state(), HandState::Hold);
-    QVERIFY(!table.screen->Brojac().isActive());
+    QVERIFY(!table.screen->drawTimer().isActive());
     table.key(Qt::Key_1);
     table.key(Qt::Key_5);
     table.key(Qt::Key_3);
@@ -409,12 +409,12 @@ void CardTableTest::insert() {
     }
     QVERIFY(!table.visible("slikaVecaManja"));
     // The offer's captions go at the next meter tick, which runs while hidden.
-    QVERIFY(table.screen->Timer1().isActive());
+    QVERIFY(table.screen->meterTimer().isActive());
     table.meters();
     QVERIFY(!table.visible("naslovVeca"));
     QVERIFY(!table.visible("naslovManja"));
     QCOMPARE(table.caption("dobitakReal"), QStringLiteral("0.00"));
-    QVERIFY(!table.screen->ZaNoveKarte().isActive());
+    QVERIFY(!table.screen->paintTimer().isActive());
 }
 
 void CardTableTest::theHandAfterInsertAndReturn() {
@@ -508,48 +508,48 @@ void CardTableTest::endGame() {
     QCOMPARE(table.switcher.switches[0].positionFrom, table.screen.get());
     QCOMPARE(table.switcher.unloads, std::vector<ScreenId>{ScreenId::CardTable});
     // No tick of the dropped table may run any more.
-    QVERIFY(!table.screen->Timer1().isActive());
-    QVERIFY(!table.screen->Brojac().isActive());
-    QVERIFY(!table.screen->ZaNoveKarte().isActive());
+    QVERIFY(!table.screen->meterTimer().isActive());
+    QVERIFY(!table.screen->drawTimer().isActive());
+    QVERIFY(!table.screen->paintTimer().isActive());
     QVERIFY(table.switcher.doubleUps.empty());
 }
 
 void CardTableTest::timersRestWhenNothingHappens() {
     Table table;
     KarteIgra& screen = *table.screen;
-    QVERIFY(screen.Timer1().isActive()); // the meters' first tick is due
+    QVERIFY(screen.meterTimer().isActive()); // the meters' first tick is due
     table.meters();
-    QVERIFY(!screen.Timer1().isActive());
-    QVERIFY(!screen.Brojac().isActive());
+    QVERIFY(!screen.meterTimer().isActive());
+    QVERIFY(!screen.drawTimer().isActive());
     // Cards without colour have nothing to paint.
-    QVERIFY(!screen.ZaNoveKarte().isActive());
+    QVERIFY(!screen.paintTimer().isActive());
 
     table.key(Qt::Key_F2);
-    QVERIFY(screen.Timer1().isActive());
+    QVERIFY(screen.meterTimer().isActive());
     table.meters();
     table.key(Qt::Key_Return);
-    QVERIFY(screen.Brojac().isActive());
+    QVERIFY(screen.drawTimer().isActive());
     table.random.push({0.1f, 0.1f, 0.3f, 0.6f, 0.9f});
     QVERIFY(table.screen->Brojac_Timer()); // the draw goes on while the spin runs
-    QVERIFY(screen.ZaNoveKarte().isActive());
-    table.screen->ZaNoveKarte().fire();
-    QVERIFY(!screen.ZaNoveKarte().isActive());
+    QVERIFY(screen.paintTimer().isActive());
+    table.screen->paintTimer().fire();
+    QVERIFY(!screen.paintTimer().isActive());
     table.key(Qt::Key_Return);
-    QVERIFY(!screen.Brojac().isActive());
+    QVERIFY(!screen.drawTimer().isActive());
     table.key(Qt::Key_Return);
     table.random.push({0.1f, 0.1f, 0.3f, 0.6f, 0.9f}); // the same colours again
-    table.screen->Brojac().fire();
-    QVERIFY(!screen.ZaNoveKarte().isActive());
+    table.screen->drawTimer().fire();
+    QVERIFY(!screen.paintTimer().isActive());
     table.key(Qt::Key_Return);
     table.key(Qt::Key_Return);
     table.meters();
-    QVERIFY(!screen.Timer1().isActive());
-    QVERIFY(!screen.Brojac().isActive());
-    QVERIFY(!screen.ZaNoveKarte().isActive());
+    QVERIFY(!screen.meterTimer().isActive());
+    QVERIFY(!screen.drawTimer().isActive());
+    QVERIFY(!screen.paintTimer().isActive());
     // A new hand paints the last hand's colours before its first draw.
     table.key(Qt::Key_Return);
-    QVERIFY(screen.ZaNoveKarte().isActive());
-    table.screen->ZaNoveKarte().fire();
+    QVERIFY(screen.paintTimer().isActive());
+    table.screen->paintTimer().fire();
     QCOMPARE(table.faceColour(5), greenPicture);
 }
 
@@ -560,7 +560,7 @@ void CardTableTest::newHolderPicturesReachTheFaces() {
     table.draw(QStringLiteral("RRRRB"));
     QCOMPARE(table.faceColour(1), redPicture);
     table.bank.setHolder(CardColour::Red, plainPicture(Qt::white, {10, 10}));
-    table.screen->ZaNoveKarte().fire();
+    table.screen->paintTimer().fire();
     QCOMPARE(table.faceColour(1), QColor(Qt::white));
     QCOMPARE(table.faceColour(5), bluePicture);
 }

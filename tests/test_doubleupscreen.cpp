@@ -39,7 +39,7 @@ struct Visit {
     Label* label(const char* name) { return labelNamed(screen, QString::fromLatin1(name)); }
     QString caption(const char* name) { return label(name)->caption(); }
     void press(Qt::Key key) { QTest::keyClick(&screen, key); }
-    void tick() { screen.Timer1().fire(); }
+    void tick() { screen.displayTimer().fire(); }
 
     bool shows(SveSlike::Picture picture) {
         const QPixmap shown = screen.findChild<QLabel*>(QStringLiteral("Karta1"))->pixmap();
@@ -178,7 +178,7 @@ void DoubleUpScreenTest::rightGuess() {
     QVERIFY(visit.shows(Picture::Dolar));
     QCOMPARE(visit.caption("pogodjenihKarata"), QStringLiteral("1"));
     QCOMPARE(visit.caption("realDobitak"), QStringLiteral("1,000.00"));
-    QVERIFY(visit.screen.Timer1().isActive());
+    QVERIFY(visit.screen.displayTimer().isActive());
     visit.tick();
     QCOMPARE(visit.caption("realDobitak"), QStringLiteral("2,000.00"));
     QCOMPARE(visit.caption("ukupanDobitakreal"), QStringLiteral("1,000.00"));
@@ -187,12 +187,12 @@ void DoubleUpScreenTest::rightGuess() {
     QCOMPARE(visit.random.taken, 2);
 
     // The pause lasts 500 ms and then puts the mystery card back.
-    QVERIFY(visit.screen.Vracanje_Upitnika().isActive());
-    QVERIFY(visit.screen.Vracanje_Upitnika().isSingleShot());
-    QCOMPARE(visit.screen.Vracanje_Upitnika().interval(), 500);
+    QVERIFY(visit.screen.pauseTimer().isActive());
+    QVERIFY(visit.screen.pauseTimer().isSingleShot());
+    QCOMPARE(visit.screen.pauseTimer().interval(), 500);
     visit.screen.Vracanje_Upitnika_Timer();
     QVERIFY(visit.shows(Picture::VecaManja));
-    QVERIFY(!visit.screen.Vracanje_Upitnika().isActive());
+    QVERIFY(!visit.screen.pauseTimer().isActive());
     visit.tick();
     QVERIFY(visit.shows(Picture::VecaManja));
 }
@@ -207,7 +207,7 @@ void DoubleUpScreenTest::wrongGuess() {
     QCOMPARE(visit.caption("Kasa"), QStringLiteral("5,000.00"));
     QCOMPARE(visit.caption("ukupanDobitakreal"), QStringLiteral("0.00"));
     QCOMPARE(visit.caption("pogodjenihKarata"), QStringLiteral("0"));
-    QVERIFY(!visit.screen.Vracanje_Upitnika().isActive());
+    QVERIFY(!visit.screen.pauseTimer().isActive());
     QCOMPARE(visit.random.taken, 1);
 }
 
@@ -243,12 +243,12 @@ void DoubleUpScreenTest::deleteAndEndDuringThePause() {
     visit.tick();
     QCOMPARE(visit.caption("realDobitak"), QStringLiteral("0.00"));
     QCOMPARE(visit.caption("Kasa"), QStringLiteral("7,000.00"));
-    QVERIFY(visit.screen.Vracanje_Upitnika().isActive());
+    QVERIFY(visit.screen.pauseTimer().isActive());
 
     // The pause's end brings the mystery card back for one display tick at most.
     visit.screen.Vracanje_Upitnika_Timer();
     QVERIFY(visit.shows(Picture::VecaManja));
-    QVERIFY(visit.screen.Timer1().isActive());
+    QVERIFY(visit.screen.displayTimer().isActive());
     visit.tick();
     QVERIFY(visit.shows(Picture::Unazad));
     QCOMPARE(visit.caption("ukupanDobitakreal"), QStringLiteral("1,000.00"));
@@ -295,7 +295,7 @@ void DoubleUpScreenTest::nothingAtStakeIgnoresEveryKeyButEnter() {
         QCOMPARE(visit.caption("realDobitak"), QStringLiteral("0.00"));
         QCOMPARE(visit.caption("pogodjenihKarata"), QStringLiteral("0"));
         QVERIFY(visit.shows(Picture::Unazad));
-        QVERIFY(!visit.screen.Vracanje_Upitnika().isActive());
+        QVERIFY(!visit.screen.pauseTimer().isActive());
     }
     QCOMPARE(visit.random.taken, 1);
     QVERIFY(visit.switcher.returns.empty());
@@ -328,8 +328,8 @@ void DoubleUpScreenTest::enterHandsTheCreditBack() {
     QCOMPARE(visit.switcher.returns[0].position, where);
     QCOMPARE(visit.switcher.unloads, std::vector<ScreenId>{ScreenId::DoubleUp});
     // Nothing of this visit ticks on.
-    QVERIFY(!visit.screen.Timer1().isActive());
-    QVERIFY(!visit.screen.Vracanje_Upitnika().isActive());
+    QVERIFY(!visit.screen.displayTimer().isActive());
+    QVERIFY(!visit.screen.pauseTimer().isActive());
 }
 
 void DoubleUpScreenTest::outcomeCode_data() {
@@ -413,17 +413,17 @@ void DoubleUpScreenTest::otherKeysAndClicksDoNothing() {
 
 void DoubleUpScreenTest::costAtRest() {
     Visit visit(1000, 5000, {veca, manja});
-    QVERIFY(!visit.screen.Timer1().isActive());
-    QVERIFY(!visit.screen.Vracanje_Upitnika().isActive());
-    QCOMPARE(visit.screen.Timer1().interval(), 10);
+    QVERIFY(!visit.screen.displayTimer().isActive());
+    QVERIFY(!visit.screen.pauseTimer().isActive());
+    QCOMPARE(visit.screen.displayTimer().interval(), 10);
     visit.press(Qt::Key_PageUp);
-    QVERIFY(visit.screen.Timer1().isActive());
+    QVERIFY(visit.screen.displayTimer().isActive());
     visit.tick();
-    QVERIFY(!visit.screen.Timer1().isActive());
+    QVERIFY(!visit.screen.displayTimer().isActive());
     visit.screen.Vracanje_Upitnika_Timer();
     visit.tick();
-    QVERIFY(!visit.screen.Timer1().isActive());
-    QVERIFY(!visit.screen.Vracanje_Upitnika().isActive());
+    QVERIFY(!visit.screen.displayTimer().isActive());
+    QVERIFY(!visit.screen.pauseTimer().isActive());
 }
 
 void DoubleUpScreenTest::secondVisitStartsAfresh() {
@@ -436,7 +436,7 @@ void DoubleUpScreenTest::secondVisitStartsAfresh() {
     VecaManja* first = program.doubleUp();
     QVERIFY(first && first->isVisible());
     QTest::keyClick(first, Qt::Key_PageUp);
-    first->Timer1().fire();
+    first->displayTimer().fire();
     QCOMPARE(labelNamed(*first, QStringLiteral("pogodjenihKarata"))->caption(),
              QStringLiteral("1"));
     QTest::keyClick(first, Qt::Key_Return);
@@ -454,7 +454,7 @@ void DoubleUpScreenTest::secondVisitStartsAfresh() {
     QCOMPARE(caption("realDobitak"), QStringLiteral("300.00"));
     QCOMPARE(caption("Kasa"), QStringLiteral("7,000.00"));
     QCOMPARE(second->shownPicture(), Picture::VecaManja);
-    QVERIFY(!second->Vracanje_Upitnika().isActive());
+    QVERIFY(!second->pauseTimer().isActive());
     QTest::keyClick(second, Qt::Key_PageDown);
     QCOMPARE(caption("pogodjenihKarata"), QStringLiteral("1"));
     QCOMPARE(ends, 0);

@@ -89,8 +89,8 @@ QImage table(HandState state) {
     const auto draw = [&](const char* codes) {
         for (const char* code = codes; *code; ++code)
             rig.random.push(ScriptedRandom::forDrawCode(*code - '0'));
-        table.Brojac().fire();
-        table.ZaNoveKarte().fire();
+        table.drawTimer().fire();
+        table.paintTimer().fire();
     };
     if (state != HandState::Idle) {
         key(Qt::Key_F4);
@@ -107,7 +107,7 @@ QImage table(HandState state) {
             key(Qt::Key_Return);
         }
     }
-    table.Timer1().fire();
+    table.meterTimer().fire();
     return drawn(table);
 }
 
@@ -120,7 +120,7 @@ QImage doubleUp(bool nothingAtStake) {
     QTest::keyClick(&screen, Qt::Key_PageUp);
     if (nothingAtStake)
         QTest::keyClick(&screen, Qt::Key_End);
-    screen.Timer1().fire();
+    screen.displayTimer().fire();
     return drawn(screen);
 }
 

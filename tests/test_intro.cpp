@@ -67,12 +67,12 @@ void IntroTest::fadeLevels() {
     IntroFade fade;
     fade.load();
     QCOMPARE(fade.logoColour(), grey(0));
-    QCOMPARE(fade.uslugeColour(), grey(0));
+    QCOMPARE(fade.studioCaptionColour(), grey(0));
     for (int step = 1; step < tick; ++step)
         QVERIFY2(!fade.tick(), qPrintable(QStringLiteral("ended at tick %1").arg(step)));
     QCOMPARE(fade.tick(), phase == 3);
     QCOMPARE(fade.logoColour(), grey(logo));
-    QCOMPARE(fade.uslugeColour(), grey(usluge));
+    QCOMPARE(fade.studioCaptionColour(), grey(usluge));
     QCOMPARE(int(fade.phase()), phase);
     if (phase != 3)
         QCOMPARE(fade.level(), logo);
@@ -87,7 +87,7 @@ void IntroTest::fadeStopsAtItsEnd() {
         QVERIFY(!fade.tick());
     QCOMPARE(fade.level(), 0);
     QCOMPARE(fade.logoColour(), grey(0));
-    QCOMPARE(fade.uslugeColour(), grey(2));
+    QCOMPARE(fade.studioCaptionColour(), grey(2));
     // A second load starts the whole fade again.
     fade.load();
     QVERIFY(!fade.tick());
@@ -103,7 +103,7 @@ void IntroTest::whiteForExactlyOneTickEach() {
         fade.tick();
         if (fade.logoColour() == 0xFFFFFFu)
             logoWhite << step;
-        if (fade.uslugeColour() == 0xFFFFFFu)
+        if (fade.studioCaptionColour() == 0xFFFFFFu)
             uslugeWhite << step;
     }
     QCOMPARE(logoWhite, QList<int>{128});

@@ -151,8 +151,8 @@ void ScreenSetTest::doubleUpWinningsComeBackToTheTable() {
     const auto draw = [&](const char* codes) {
         for (const char* code = codes; *code; ++code)
             program.random.push(ScriptedRandom::forDrawCode(*code - '0'));
-        table->Brojac().fire();
-        table->ZaNoveKarte().fire();
+        table->drawTimer().fire();
+        table->paintTimer().fire();
     };
 
     key(table, Qt::Key_F4); // a stake of 1,000 out of 2,000
@@ -170,7 +170,7 @@ void ScreenSetTest::doubleUpWinningsComeBackToTheTable() {
     QVERIFY(doubleUp);
     QCOMPARE(program.shown(), QStringList{"DoubleUp"});
     // The player takes a while here; the hidden table's meters come to rest.
-    QTRY_VERIFY(!table->Timer1().isActive());
+    QTRY_VERIFY(!table->meterTimer().isActive());
     key(doubleUp, Qt::Key_PageUp); // right: 10,000 at stake
     key(doubleUp, Qt::Key_Delete); // 5,000 to the credit, 5,000 left
     doubleUp->Move(doubleUp->position() + QPoint(1200, -450));
