@@ -9,7 +9,6 @@
 
 #include <QCoreApplication>
 #include <QEvent>
-#include <QTimer>
 
 ScreenSet::ScreenSet(RandomSource& random, std::function<void()> onEnd)
     : random_(random), onEnd_(std::move(onEnd)) {
@@ -98,10 +97,8 @@ void ScreenSet::unload(ScreenId id) {
     std::unique_ptr<Screen>& screen = slot(id);
     if (!screen)
         return;
-    screen->hide();
     // No tick of a closed screen may run, even before it is deleted.
-    for (QTimer* timer : screen->findChildren<QTimer*>())
-        timer->stop();
+    screen->Unload();
     screen.release()->deleteLater();
 }
 

@@ -185,13 +185,12 @@ bool HandCycle::drawTick() {
     return true;
 }
 
-bool HandCycle::paintTick() {
+void HandCycle::paintTick() {
     if (!painting_)
-        return false;
+        return;
     for (std::size_t n = 0; n < colours_.size(); ++n)
         if (colours_[n])
             faces_[n] = colours_[n];
-    return false;
 }
 
 bool HandCycle::paintingWanted() const {

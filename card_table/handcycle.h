@@ -66,9 +66,8 @@ public:
 
     // One tick of the colour draw; returns whether the draw is still running.
     bool drawTick();
-    // One tick of the painting; returns whether a face still differs from
-    // the colour of its card (never, once it has run with the painting on).
-    bool paintTick();
+    // One tick of the painting: every face takes the colour of its card.
+    void paintTick();
     // Whether a painting tick would change a face now.
     bool paintingWanted() const;
 

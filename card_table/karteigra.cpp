@@ -80,12 +80,9 @@ int holderSlot(CardColour colour) {
 
 KarteIgra::KarteIgra(ScreenSwitcher& switcher, SveSlike& bank, RandomSource& random)
     : Screen(switcher, ScreenId::CardTable), bank_(bank), hand_(random, StartingCredit::standard),
-      meterTimer_(
-          durations::tableMeterTick, [this] { return Timer1_Timer(); }, this),
-      drawTimer_(
-          durations::cardDrawTick, [this] { return Brojac_Timer(); }, this),
-      paintTimer_(
-          durations::cardPaintTick, [this] { return ZaNoveKarte_Timer(); }, this) {
+      meterTimer_(*this, "Timer1", durations::tableMeterTick, [this] { Timer1_Timer(); }),
+      drawTimer_(*this, "Brojac", durations::cardDrawTick, [this] { return Brojac_Timer(); }),
+      paintTimer_(*this, "ZaNoveKarte", durations::cardPaintTick, [this] { ZaNoveKarte_Timer(); }) {
     setFocusPolicy(Qt::StrongFocus);
     setBackgroundPicture(QStringLiteral(":/backgrounds/KarteIgra.jpg"));
     addLine(3240, 270, 3240, 2160);
@@ -250,7 +247,7 @@ void KarteIgra::followHand() {
     meterTimer_.wake();
 }
 
-bool KarteIgra::Timer1_Timer() {
+void KarteIgra::Timer1_Timer() {
     winDisplay_->setCaption(runtime::moneyFormat(hand_.win()));
     creditDisplay_->setCaption(runtime::moneyFormat(hand_.credit()));
     stakeDisplay_->setCaption(runtime::moneyFormat(hand_.stake()));
@@ -261,9 +258,6 @@ bool KarteIgra::Timer1_Timer() {
         setOfferPictureVisible(false);
         setOfferCaptionsVisible(false);
     }
-    // Nothing changes the meters until the hand does, and every change of
-    // the hand wakes this timer again.
-    return false;
 }
 
 bool KarteIgra::Brojac_Timer() {
@@ -273,10 +267,9 @@ bool KarteIgra::Brojac_Timer() {
     return more;
 }
 
-bool KarteIgra::ZaNoveKarte_Timer() {
-    const bool more = hand_.paintTick();
+void KarteIgra::ZaNoveKarte_Timer() {
+    hand_.paintTick();
     showFaces();
-    return more;
 }
 
 void KarteIgra::SnimiOpcije_Click() {

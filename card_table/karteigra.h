@@ -5,8 +5,8 @@
 // what it holds.
 
 #include "card_table/handcycle.h"
-#include "common/idletimer.h"
 #include "common/screen.h"
+#include "common/screentimer.h"
 
 #include <QPixmap>
 #include <array>
@@ -32,18 +32,18 @@ public:
     // to 5. Every press counts, key repeat included; any other key does nothing.
     void Form_KeyDown(Qt::Key key);
 
-    // The three timers' ticks; each returns whether it wants more ticks.
-    bool Timer1_Timer();      // meters and the double-up offer, 50 ms
-    bool Brojac_Timer();      // colour draw, 50 ms, only while a spin runs
-    bool ZaNoveKarte_Timer(); // card faces, 10 ms
+    // The three timers' ticks.
+    void Timer1_Timer();      // meters and the double-up offer
+    bool Brojac_Timer();      // colour draw while a spin runs; returns whether it goes on
+    void ZaNoveKarte_Timer(); // card faces
     void SnimiOpcije_Click(); // "kraj igre"
 
     const HandCycle& hand() const { return hand_; }
     const QString& playerName() const { return playerName_; }
     // The timers, so tests can step time with fire().
-    IdleTimer& meterTimer() { return meterTimer_; }
-    IdleTimer& drawTimer() { return drawTimer_; }
-    IdleTimer& paintTimer() { return paintTimer_; }
+    SingleShotTimer& meterTimer() { return meterTimer_; }
+    RepeatingTimer& drawTimer() { return drawTimer_; }
+    SingleShotTimer& paintTimer() { return paintTimer_; }
 
 protected:
     void keyPressEvent(QKeyEvent* event) override;
@@ -80,7 +80,9 @@ private:
     int scaledGeneration_ = -1;
     QPixmap scaledBack_;
 
-    IdleTimer meterTimer_;
-    IdleTimer drawTimer_;
-    IdleTimer paintTimer_;
+    // Each change of the hand wakes the meters and the faces, which then
+    // catch up with it in one tick.
+    SingleShotTimer meterTimer_;
+    RepeatingTimer drawTimer_;
+    SingleShotTimer paintTimer_;
 };

@@ -110,6 +110,11 @@ void Screen::Hide() {
     hide();
 }
 
+void Screen::Unload() {
+    Hide();
+    emit unloading();
+}
+
 void Screen::setBackgroundPicture(const QString& resourcePath) {
     background_ = builtInPicture(resourcePath);
     update();

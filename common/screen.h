@@ -49,6 +49,13 @@ public:
     // only this does.
     void Show();
     void Hide();
+    // Closes the screen for good: it hides and its timers stop, so no tick of
+    // it runs again. Its owner then deletes it.
+    void Unload();
+
+signals:
+    // The screen is being unloaded; its timers stop on this.
+    void unloading();
 
 protected:
     virtual void Form_Activate() {}

@@ -26,8 +26,9 @@ SveSlike::Picture pictureOf(DoubleUp::Card card) {
 
 VecaManja::VecaManja(ScreenSwitcher& switcher, SveSlike& bank, RandomSource& random)
     : Screen(switcher, ScreenId::DoubleUp), bank_(bank), game_(random),
-      displayTimer_(
-          durations::doubleUpDisplayTick, [this] { return Timer1_Timer(); }, this) {
+      displayTimer_(*this, "Timer1", durations::doubleUpDisplayTick, [this] { Timer1_Timer(); }),
+      pauseTimer_(*this, "Vracanje_Upitnika", durations::doubleUpPause,
+                  [this] { Vracanje_Upitnika_Timer(); }) {
     setBackgroundPicture(QStringLiteral(":/backgrounds/VecaManja.jpg"));
     setFocusPolicy(Qt::StrongFocus);
 
@@ -73,12 +74,6 @@ VecaManja::VecaManja(ScreenSwitcher& switcher, SveSlike& bank, RandomSource& ran
     cardPicture_->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     cardPicture_->setScaledContents(false);
     cardPicture_->setPixmap(bank_.picture(shownPicture_));
-
-    pauseTimer_.setParent(this);
-    pauseTimer_.setSingleShot(true);
-    pauseTimer_.setInterval(durations::doubleUpPause);
-    pauseTimer_.setTimerType(Qt::PreciseTimer);
-    connect(&pauseTimer_, &QTimer::timeout, this, &VecaManja::Vracanje_Upitnika_Timer);
 }
 
 void VecaManja::Form_Load(const DoubleUpEntry& entry) {
@@ -106,7 +101,7 @@ void VecaManja::guess(DoubleUp::Guess guess) {
     if (game_.guess(guess) == DoubleUp::GuessResult::Right) {
         outcomeLabel_->setCaption(QString::number(game_.outcome()));
         rightGuessesLabel_->setCaption(QString::number(game_.rightGuesses()));
-        pauseTimer_.start();
+        pauseTimer_.wake();
     }
 }
 
@@ -140,16 +135,16 @@ void VecaManja::Form_KeyDown(Qt::Key key) {
     displayTimer_.wake();
 }
 
-bool VecaManja::Timer1_Timer() {
+void VecaManja::Timer1_Timer() {
     game_.displayTick();
     showCard();
     creditDisplay_->setCaption(runtime::moneyFormat(game_.credit()));
     stakeDisplay_->setCaption(runtime::moneyFormat(game_.stake()));
     totalGainedDisplay_->setCaption(runtime::moneyFormat(game_.totalGained()));
-    return false;
 }
 
 void VecaManja::Vracanje_Upitnika_Timer() {
+    // The lock switches itself off.
     pauseTimer_.stop();
     game_.pauseEnded();
     showCard();

@@ -5,12 +5,10 @@
 // The gamble's rules live in DoubleUp; this screen turns keys and ticks into
 // its calls and draws the result.
 
-#include "common/idletimer.h"
 #include "common/imagebank.h"
 #include "common/screen.h"
+#include "common/screentimer.h"
 #include "double_up/doubleup.h"
-
-#include <QTimer>
 
 class Label;
 class QLabel;
@@ -29,16 +27,16 @@ public:
     void Form_KeyDown(Qt::Key key);
 
     // The display tick: the red X when nothing is at stake, and the three
-    // amounts. Every change wakes it, so it never asks for another tick.
-    bool Timer1_Timer();
+    // amounts. Every change wakes it.
+    void Timer1_Timer();
 
     // The end of the pause after a right guess.
     void Vracanje_Upitnika_Timer();
 
     // The picture on show, as the image bank names it.
     SveSlike::Picture shownPicture() const { return shownPicture_; }
-    IdleTimer& displayTimer() { return displayTimer_; }
-    const QTimer& pauseTimer() const { return pauseTimer_; }
+    SingleShotTimer& displayTimer() { return displayTimer_; }
+    SingleShotTimer& pauseTimer() { return pauseTimer_; }
 
 protected:
     void keyPressEvent(QKeyEvent* event) override;
@@ -49,8 +47,8 @@ private:
 
     SveSlike& bank_;
     DoubleUp game_;
-    IdleTimer displayTimer_;
-    QTimer pauseTimer_;
+    SingleShotTimer displayTimer_;
+    SingleShotTimer pauseTimer_;
     SveSlike::Picture shownPicture_ = SveSlike::Picture::VecaManja;
 
     Label* playerLabel_ = nullptr;

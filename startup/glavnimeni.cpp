@@ -2,7 +2,6 @@
 
 #include "common/durations.h"
 #include "common/fonts.h"
-#include "common/idletimer.h"
 #include "common/imagebank.h"
 #include "common/label.h"
 #include "common/runtime.h"
@@ -11,7 +10,11 @@
 #include <QMouseEvent>
 
 glavniMeni::glavniMeni(ScreenSwitcher& switcher, SveSlike& bank)
-    : Screen(switcher, ScreenId::MainMenu), bank_(bank) {
+    : Screen(switcher, ScreenId::MainMenu), bank_(bank),
+      // The flash sleeps while no item is hovered, and while the menu is
+      // hidden: nobody sees a hidden menu, and its next showing resets every item.
+      flashTimer_(*this, "Timer1", durations::menuFlashTick,
+                  [this] { return isVisible() && Timer1_Timer(); }) {
     setBackgroundPicture(QStringLiteral(":/backgrounds/glavniMeni.jpg"));
 
     const QFont itemFont = fonts::sized(8.25, true);
@@ -58,11 +61,6 @@ glavniMeni::glavniMeni(ScreenSwitcher& switcher, SveSlike& bank)
     connect(optionsItem, &Label::clicked, this, &glavniMeni::menuOpcije_Click);
     connect(controlsItem, &Label::clicked, this, &glavniMeni::menuKontrole_Click);
     connect(exitItem, &Label::clicked, this, &glavniMeni::menuIzlaz_Click);
-
-    // The flash sleeps while no item is hovered, and while the menu is hidden:
-    // nobody sees a hidden menu, and its next showing resets every item.
-    flashTimer_ = new IdleTimer(
-        durations::menuFlashTick, [this] { return isVisible() && Timer1_Timer(); }, this);
 }
 
 Label* glavniMeni::itemLabel(MenuItem value) const {
@@ -106,7 +104,7 @@ void glavniMeni::pointerOverItem(MenuItem value) {
     }
     // The hovered item keeps its colour until the next tick colours it.
     flash_.hover(value);
-    flashTimer_->wake();
+    flashTimer_.wake();
 }
 
 bool glavniMeni::Timer1_Timer() {

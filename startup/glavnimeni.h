@@ -7,13 +7,13 @@
 // image bank with the chosen theme.
 
 #include "common/screen.h"
+#include "common/screentimer.h"
 #include "startup/menuflash.h"
 #include "startup/settings.h"
 
 #include <QString>
 #include <array>
 
-class IdleTimer;
 class Label;
 class SveSlike;
 
@@ -39,7 +39,7 @@ public:
     bool Timer1_Timer();
 
     const MenuFlash& flash() const { return flash_; }
-    IdleTimer& flashTimer() { return *flashTimer_; }
+    RepeatingTimer& flashTimer() { return flashTimer_; }
 
 protected:
     void Form_Activate() override;
@@ -71,7 +71,7 @@ private:
 
     Label* statusLabel_ = nullptr;
     std::array<Item, 5> items_;
-    IdleTimer* flashTimer_ = nullptr;
+    RepeatingTimer flashTimer_;
 
     // The menu's own copy of config.not, taken at every showing.
     Settings settings_;

@@ -2,29 +2,28 @@
 
 #include "common/durations.h"
 #include "common/fonts.h"
-#include "common/idletimer.h"
 #include "common/label.h"
 
 #include <QGuiApplication>
 #include <QScreen>
 #include <cmath>
 
-Intrro::Intrro(ScreenSwitcher& switcher) : Screen(switcher, ScreenId::Intro) {
+Intrro::Intrro(ScreenSwitcher& switcher)
+    : Screen(switcher, ScreenId::Intro),
+      fadeTimer_(*this, "Timer1", durations::introFadeTick, [this] { return Timer1_Timer(); }) {
     setScreenIcon(QStringLiteral(":/icons/tombel.ico"));
     const Qt::Alignment centred = Qt::AlignHCenter | Qt::AlignTop;
     logo_ = new Label(this, "logo", {3570, 2520, 1275, 330}, QStringLiteral("Zorvak"),
                       fonts::sized(14.25, true), centred);
     studioCaption_ = new Label(this, "Usluge", {3570, 2835, 1275, 435}, QStringLiteral("STUDIO"),
                                fonts::sized(15.75, true), centred);
-    fadeTimer_ = new IdleTimer(
-        durations::introFadeTick, [this] { return Timer1_Timer(); }, this);
 }
 
 void Intrro::Form_Load() {
     centre();
     fade_.load();
     showFade();
-    fadeTimer_->wake();
+    fadeTimer_.wake();
 }
 
 void Intrro::centre() {

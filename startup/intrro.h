@@ -4,9 +4,9 @@
 // in the intro's place and the intro closes. It takes no input.
 
 #include "common/screen.h"
+#include "common/screentimer.h"
 #include "startup/introfade.h"
 
-class IdleTimer;
 class Label;
 
 class Intrro : public Screen {
@@ -21,7 +21,7 @@ public:
     bool Timer1_Timer();
 
     const IntroFade& fade() const { return fade_; }
-    IdleTimer& fadeTimer() { return *fadeTimer_; }
+    RepeatingTimer& fadeTimer() { return fadeTimer_; }
 
 private:
     void centre();
@@ -33,5 +33,5 @@ private:
     bool centredWithFrame_ = false;
     Label* logo_ = nullptr;
     Label* studioCaption_ = nullptr;
-    IdleTimer* fadeTimer_ = nullptr;
+    RepeatingTimer fadeTimer_;
 };

@@ -19,7 +19,7 @@
 
 #include "card_table/karteigra.h"
 #include "common/fonts.h"
-#include "common/idletimer.h"
+#include "common/screentimer.h"
 #include "common/imagebank.h"
 #include "common/label.h"
 #include "double_up/vecamanja.h"

@@ -558,7 +558,7 @@ void HandCycleTest::paintingFollowsTheColours() {
     // The faces follow at the painting's tick, not at the draw's.
     QCOMPARE(hand.face(2), std::nullopt);
     QVERIFY(hand.paintingWanted());
-    QCOMPARE(hand.paintTick(), false);
+    hand.paintTick();
     QCOMPARE(hand.face(2), CardColour::Blue);
     QVERIFY(!hand.paintingWanted());
     hand.enter();

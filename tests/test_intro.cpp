@@ -3,7 +3,7 @@
 // whatever the player presses meanwhile.
 
 #include "common/fonts.h"
-#include "common/idletimer.h"
+#include "common/screentimer.h"
 #include "common/label.h"
 #include "recordingswitcher.h"
 #include "startup/introfade.h"

@@ -3,7 +3,7 @@
 // and what each click asks of the switcher and of config.not.
 
 #include "common/fonts.h"
-#include "common/idletimer.h"
+#include "common/screentimer.h"
 #include "common/imagebank.h"
 #include "common/label.h"
 #include "common/runtime.h"
@@ -303,7 +303,7 @@ void MainMenuTest::leavingTheWindowKeepsTheFlash() {
 
 void MainMenuTest::flashSleepsAtRest() {
     MenuRig rig;
-    IdleTimer& timer = rig.menu->flashTimer();
+    RepeatingTimer& timer = rig.menu->flashTimer();
     QVERIFY(!timer.isActive());
     // Moving over the bare menu or the title wakes nothing.
     QVERIFY(!rig.moveTo({20, 20}));

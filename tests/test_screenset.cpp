@@ -5,7 +5,7 @@
 
 #include "app/screenset.h"
 #include "card_table/karteigra.h"
-#include "common/idletimer.h"
+#include "common/screentimer.h"
 #include "common/imagebank.h"
 #include "common/label.h"
 #include "double_up/vecamanja.h"
