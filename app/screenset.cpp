@@ -24,11 +24,11 @@ ScreenSet::~ScreenSet() {
 }
 
 std::unique_ptr<Screen>& ScreenSet::slot(ScreenId id) {
-    return screens_[static_cast<int>(id)];
+    return screens_[static_cast<std::size_t>(id)];
 }
 
 Screen* ScreenSet::existing(ScreenId id) const {
-    return screens_[static_cast<int>(id)].get();
+    return screens_[static_cast<std::size_t>(id)].get();
 }
 
 template <typename T> static T* existingAs(const ScreenSet& set, ScreenId id) {
@@ -48,49 +48,36 @@ VecaManja* ScreenSet::doubleUp() const {
     return existingAs<VecaManja>(*this, ScreenId::DoubleUp);
 }
 
-Screen& ScreenSet::touch(ScreenId id) {
-    std::unique_ptr<Screen>& screen = slot(id);
-    if (screen)
-        return *screen;
+std::unique_ptr<Screen> ScreenSet::create(ScreenId id) {
     switch (id) {
-    case ScreenId::Intro: {
-        auto intro = std::make_unique<Intrro>(*this);
-        intro->Form_Load();
-        screen = std::move(intro);
-        break;
-    }
+    case ScreenId::Intro:
+        return std::make_unique<Intrro>(*this);
     case ScreenId::MainMenu:
-        screen = std::make_unique<glavniMeni>(*this, bank_);
-        break;
-    case ScreenId::CardTable: {
-        auto table = std::make_unique<KarteIgra>(*this, bank_, random_);
-        table->Form_Load();
-        screen = std::move(table);
-        break;
-    }
+        return std::make_unique<glavniMeni>(*this, bank_);
+    case ScreenId::CardTable:
+        return std::make_unique<KarteIgra>(*this, bank_, random_);
     case ScreenId::DoubleUp:
-        // Only the card table's hand-over opens it, with its win.
-        screen = std::make_unique<VecaManja>(*this, bank_, random_);
         break;
     case ScreenId::Options:
-        screen = std::make_unique<Opcije>(*this);
-        break;
+        return std::make_unique<Opcije>(*this);
     case ScreenId::Controls:
-        screen = std::make_unique<Kontrole>(*this);
-        break;
+        return std::make_unique<Kontrole>(*this);
     }
-    return *screen;
+    return nullptr;
 }
 
-void ScreenSet::start() {
-    touch(ScreenId::Intro).Show();
+Screen& ScreenSet::install(std::unique_ptr<Screen> screen) {
+    screen->Form_Load();
+    std::unique_ptr<Screen>& place = slot(screen->id());
+    place = std::move(screen);
+    return *place;
 }
 
-void ScreenSet::switchTo(ScreenId target, const Screen* positionFrom) {
-    Screen& screen = touch(target);
-    if (positionFrom)
-        screen.Move(positionFrom->position());
-    screen.Show();
+Screen* ScreenSet::touch(ScreenId id) {
+    if (Screen* screen = existing(id))
+        return screen;
+    std::unique_ptr<Screen> created = create(id);
+    return created ? &install(std::move(created)) : nullptr;
 }
 
 void ScreenSet::unload(ScreenId id) {
@@ -102,28 +89,42 @@ void ScreenSet::unload(ScreenId id) {
     screen.release()->deleteLater();
 }
 
-void ScreenSet::openDoubleUp(const DoubleUpEntry& entry) {
-    unload(ScreenId::DoubleUp);
-    auto doubleUp = std::make_unique<VecaManja>(*this, bank_, random_);
-    doubleUp->Form_Load(entry);
-    VecaManja& shown = *doubleUp;
-    slot(ScreenId::DoubleUp) = std::move(doubleUp);
-    shown.Show();
+void ScreenSet::start() {
+    touch(ScreenId::Intro)->Show();
 }
 
-void ScreenSet::returnToCardTable(std::int64_t credit, QPoint position) {
-    KarteIgra* table = cardTable();
-    if (!table)
+void ScreenSet::switchTo(Screen& from, ScreenId target, Placing placing, Leaving leaving) {
+    Screen* screen = touch(target);
+    if (!screen)
         return;
-    table->setCredit(credit);
-    table->Move(position);
-    table->Show();
+    if (placing == Placing::AtCaller)
+        screen->Move(from.position());
+    screen->Show();
+    if (leaving == Leaving::Hide)
+        from.Hide();
+    else
+        unload(from.id());
+}
+
+void ScreenSet::openDoubleUp(Screen& table, const DoubleUpEntry& entry) {
+    unload(ScreenId::DoubleUp);
+    install(std::make_unique<VecaManja>(*this, bank_, random_, entry)).Show();
+    table.Hide();
+}
+
+void ScreenSet::returnToCardTable(Screen& doubleUp, Amount credit) {
+    if (KarteIgra* table = cardTable()) {
+        table->setCredit(credit);
+        table->Move(doubleUp.position());
+        table->Show();
+    }
+    unload(doubleUp.id());
 }
 
 void ScreenSet::endProgram() {
     for (auto& screen : screens_)
         if (screen)
-            screen->hide();
+            screen->Hide();
     onEnd_();
 }
 

@@ -27,9 +27,8 @@ public:
     // Creates the intro, runs its load and shows it.
     void start();
 
-    // The screen if it exists now, else nullptr; touching creates it.
+    // The screen if it exists now, else nullptr.
     Screen* existing(ScreenId id) const;
-    Screen& touch(ScreenId id);
 
     Intrro* intro() const;
     glavniMeni* mainMenu() const;
@@ -38,18 +37,25 @@ public:
 
     SveSlike& bank() { return bank_; }
 
-    void switchTo(ScreenId target, const Screen* positionFrom) override;
-    void unload(ScreenId screen) override;
-    void openDoubleUp(const DoubleUpEntry& entry) override;
-    void returnToCardTable(std::int64_t credit, QPoint position) override;
+    void switchTo(Screen& from, ScreenId target, Placing placing, Leaving leaving) override;
+    void openDoubleUp(Screen& table, const DoubleUpEntry& entry) override;
+    void returnToCardTable(Screen& doubleUp, Amount credit) override;
     void endProgram() override;
     void closeRequested() override;
 
 private:
     std::unique_ptr<Screen>& slot(ScreenId id);
+    // The screen, created and loaded if it does not exist yet. The double-up
+    // is made only by openDoubleUp, from the card table's win: touched
+    // before that, it gives nullptr.
+    Screen* touch(ScreenId id);
+    std::unique_ptr<Screen> create(ScreenId id);
+    // Loads a new screen and only then makes it one of the set.
+    Screen& install(std::unique_ptr<Screen> screen);
+    void unload(ScreenId id);
 
     RandomSource& random_;
     std::function<void()> onEnd_;
     SveSlike bank_;
-    std::array<std::unique_ptr<Screen>, 6> screens_;
+    std::array<std::unique_ptr<Screen>, allScreens.size()> screens_;
 };

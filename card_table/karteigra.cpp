@@ -165,7 +165,7 @@ void KarteIgra::Form_Load() {
     startingCreditLabel_->setCaption(start.shown);
 }
 
-void KarteIgra::setCredit(std::int64_t credit) {
+void KarteIgra::setCredit(Amount credit) {
     hand_.setCredit(credit);
     meterTimer_.wake();
 }
@@ -224,8 +224,8 @@ void KarteIgra::insertKey() {
         return;
     // The double-up takes the win, the credit and the name as the hand left
     // them; only then is the hand cleared here.
-    switcher().openDoubleUp(DoubleUpEntry{hand_.win(), hand_.credit(), playerName_, position()});
-    Hide();
+    switcher().openDoubleUp(*this,
+                            DoubleUpEntry{hand_.win(), hand_.credit(), playerName_, position()});
     hand_.handOver();
     setOfferPictureVisible(false);
     followHand();
@@ -274,11 +274,7 @@ void KarteIgra::ZaNoveKarte_Timer() {
 
 void KarteIgra::SnimiOpcije_Click() {
     // Whatever the hand is doing, it is dropped with the table.
-    meterTimer_.stop();
-    drawTimer_.stop();
-    paintTimer_.stop();
-    switcher().switchTo(ScreenId::MainMenu, this);
-    switcher().unload(ScreenId::CardTable);
+    switcher().switchTo(*this, ScreenId::MainMenu, Placing::AtCaller, Leaving::Unload);
 }
 
 const QPixmap& KarteIgra::facePicture(std::optional<CardColour> face) {

@@ -24,9 +24,9 @@ public:
     KarteIgra(ScreenSwitcher& switcher, SveSlike& bank, RandomSource& random);
 
     // Reads the settings file: player name, starting credit, hold-marker caption.
-    void Form_Load();
+    void Form_Load() override;
     // The double-up screen hands the credit back through this.
-    void setCredit(std::int64_t credit);
+    void setCredit(Amount credit);
 
     // A key press: Enter, Insert, F1 to F4, or the main keyboard's digits 1
     // to 5. Every press counts, key repeat included; any other key does nothing.

@@ -32,6 +32,10 @@ public:
 
     ScreenId id() const { return id_; }
 
+    // The load: runs once, when the screen set has created the screen and
+    // before anything else touches it.
+    virtual void Form_Load() {}
+
     // The outer window's position and size, in twips. Move places the outer
     // frame, whether the screen is shown, hidden or not yet framed: a hidden
     // screen takes the frame that the window manager puts round the screen on
@@ -50,7 +54,7 @@ public:
     void Show();
     void Hide();
     // Closes the screen for good: it hides and its timers stop, so no tick of
-    // it runs again. Its owner then deletes it.
+    // it runs again. The screen set then deletes it.
     void Unload();
 
 signals:

@@ -1,41 +1,61 @@
 #pragma once
 // The one place through which a screen asks for another. Screens know only
 // this interface; the program's composition root knows every screen.
+//
+// Every screen goes through the same steps: it is created on its first touch
+// and loaded there (Form_Load), before anything else sees it; it is shown
+// (Show, which runs its activation) and hidden (Hide) as often as the switches
+// say; and the screens that start afresh on every visit are unloaded
+// (Unload), after which their next touch creates them anew. A screen leaves
+// in one call: the switcher shows the next screen and only then hides or
+// unloads the one that asked.
+
+#include "common/money.h"
 
 #include <QPoint>
 #include <QString>
-#include <cstdint>
+#include <array>
 
 class Screen;
 
 enum class ScreenId { Intro, MainMenu, CardTable, DoubleUp, Options, Controls };
 
+inline constexpr std::array allScreens{ScreenId::Intro,    ScreenId::MainMenu, ScreenId::CardTable,
+                                       ScreenId::DoubleUp, ScreenId::Options,  ScreenId::Controls};
+
 // What the double-up screen takes from the card table when it opens.
 struct DoubleUpEntry {
-    std::int64_t win = 0;
-    std::int64_t credit = 0;
+    Amount win = 0;
+    Amount credit = 0;
     QString playerName;
     QPoint position; // the card table's Left and Top, in twips
 };
+
+// Where the screen switched to stands: at the place of the screen that
+// leaves, or where it stood before.
+enum class Placing { AtCaller, Kept };
+
+// What becomes of the screen that leaves: hidden, keeping all its values, or
+// unloaded, so that nothing of this visit reaches the next.
+enum class Leaving { Hide, Unload };
 
 class ScreenSwitcher {
 public:
     virtual ~ScreenSwitcher() = default;
 
-    // Creates the target on first touch (running its load), gives it the
-    // position of `positionFrom` when one is given, and shows it (running
-    // its activation). The caller then hides or unloads itself.
-    virtual void switchTo(ScreenId target, const Screen* positionFrom) = 0;
+    // Leaves `from` for `target`: the target is created and loaded on its
+    // first touch, placed as asked and shown; then `from` hides or unloads.
+    // Safe to call from inside one of `from`'s own handlers.
+    virtual void switchTo(Screen& from, ScreenId target, Placing placing, Leaving leaving) = 0;
 
-    // Closes a screen for good; its next touch creates it afresh. Safe to call
-    // from inside one of the screen's own handlers.
-    virtual void unload(ScreenId screen) = 0;
+    // The card table's hand-over: a double-up screen is created afresh and
+    // loaded with the entry (its place included), shown, and then the card
+    // table hides.
+    virtual void openDoubleUp(Screen& table, const DoubleUpEntry& entry) = 0;
 
-    // Creates the double-up screen afresh with the card table's win and shows it.
-    virtual void openDoubleUp(const DoubleUpEntry& entry) = 0;
-
-    // Writes the credit back into the card table, places it and shows it.
-    virtual void returnToCardTable(std::int64_t credit, QPoint position) = 0;
+    // The double-up's return: the credit goes back into the card table, which
+    // is shown at the double-up's place; then the double-up unloads.
+    virtual void returnToCardTable(Screen& doubleUp, Amount credit) = 0;
 
     // Ends the program at once.
     virtual void endProgram() = 0;

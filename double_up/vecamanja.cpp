@@ -24,8 +24,9 @@ SveSlike::Picture pictureOf(DoubleUp::Card card) {
 }
 } // namespace
 
-VecaManja::VecaManja(ScreenSwitcher& switcher, SveSlike& bank, RandomSource& random)
-    : Screen(switcher, ScreenId::DoubleUp), bank_(bank), game_(random),
+VecaManja::VecaManja(ScreenSwitcher& switcher, SveSlike& bank, RandomSource& random,
+                     DoubleUpEntry entry)
+    : Screen(switcher, ScreenId::DoubleUp), bank_(bank), entry_(std::move(entry)), game_(random),
       displayTimer_(*this, "Timer1", durations::doubleUpDisplayTick, [this] { Timer1_Timer(); }),
       pauseTimer_(*this, "Vracanje_Upitnika", durations::doubleUpPause,
                   [this] { Vracanje_Upitnika_Timer(); }) {
@@ -76,16 +77,16 @@ VecaManja::VecaManja(ScreenSwitcher& switcher, SveSlike& bank, RandomSource& ran
     cardPicture_->setPixmap(bank_.picture(shownPicture_));
 }
 
-void VecaManja::Form_Load(const DoubleUpEntry& entry) {
-    Move(entry.position);
-    game_.start(entry.win, entry.credit);
+void VecaManja::Form_Load() {
+    Move(entry_.position);
+    game_.start(entry_.win, entry_.credit);
     showCard();
     // A hand-edited name can be megabytes long: only what fits is laid out.
     playerLabel_->setCaption(
         QFontMetrics(playerLabel_->font())
-            .elidedText(shownValue(entry.playerName), Qt::ElideRight, playerLabel_->width()));
+            .elidedText(shownValue(entry_.playerName), Qt::ElideRight, playerLabel_->width()));
     outcomeLabel_->setCaption(QString::number(game_.outcome()));
-    outcomeLabel_->setVisible(DoubleUp::showsOutcome(entry.playerName));
+    outcomeLabel_->setVisible(DoubleUp::showsOutcome(entry_.playerName));
     rightGuessesLabel_->setCaption(QStringLiteral("0"));
     // The amounts are filled before the screen is first shown, so it never
     // shows them empty.
@@ -121,11 +122,7 @@ void VecaManja::Form_KeyDown(Qt::Key key) {
         break;
     case Qt::Key_Return:
     case Qt::Key_Enter: {
-        const std::int64_t credit = game_.leave();
-        displayTimer_.stop();
-        pauseTimer_.stop();
-        switcher().returnToCardTable(credit, position());
-        switcher().unload(ScreenId::DoubleUp);
+        switcher().returnToCardTable(*this, game_.leave());
         return;
     }
     default:

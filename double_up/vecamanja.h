@@ -17,11 +17,12 @@ class RandomSource;
 class VecaManja : public Screen {
     Q_OBJECT
 public:
-    VecaManja(ScreenSwitcher& switcher, SveSlike& bank, RandomSource& random);
+    // A visit exists only for the card table's win that it carries.
+    VecaManja(ScreenSwitcher& switcher, SveSlike& bank, RandomSource& random, DoubleUpEntry entry);
 
     // Takes the card table's position, win, credit and player name, and
     // draws the first outcome.
-    void Form_Load(const DoubleUpEntry& entry);
+    void Form_Load() override;
 
     // A key press. Every press counts, key repeat included.
     void Form_KeyDown(Qt::Key key);
@@ -46,6 +47,7 @@ private:
     void guess(DoubleUp::Guess guess);
 
     SveSlike& bank_;
+    DoubleUpEntry entry_;
     DoubleUp game_;
     SingleShotTimer displayTimer_;
     SingleShotTimer pauseTimer_;

@@ -15,8 +15,7 @@ Label* SettingsScreen::addBackButton() {
 
 void SettingsScreen::saveAndReturn(const Settings& settings) {
     const bool saved = writeSettings(runtime::programFolder(), settings);
-    switcher().switchTo(ScreenId::MainMenu, nullptr);
-    Hide();
+    switcher().switchTo(*this, ScreenId::MainMenu, Placing::Kept, Leaving::Hide);
     if (!saved)
         showSaveFailed(this);
 }

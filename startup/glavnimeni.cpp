@@ -120,23 +120,20 @@ bool glavniMeni::writeSettingsCopies() {
 }
 
 void glavniMeni::menuNovaigra_Click() {
-    switcher().switchTo(ScreenId::CardTable, this);
-    Hide();
+    switcher().switchTo(*this, ScreenId::CardTable, Placing::AtCaller, Leaving::Hide);
 }
 
 void glavniMeni::menuOpcije_Click() {
     // The optionsItem screen opens whether or not the file could be written, so
     // the player is never stuck; a failed save is said so over it.
     const bool saved = writeSettingsCopies();
-    switcher().switchTo(ScreenId::Options, this);
-    Hide();
+    switcher().switchTo(*this, ScreenId::Options, Placing::AtCaller, Leaving::Hide);
     if (!saved)
         showSaveFailed(this);
 }
 
 void glavniMeni::menuKontrole_Click() {
-    switcher().switchTo(ScreenId::Controls, this);
-    Hide();
+    switcher().switchTo(*this, ScreenId::Controls, Placing::AtCaller, Leaving::Hide);
 }
 
 void glavniMeni::menuIzlaz_Click() {

@@ -63,7 +63,6 @@ bool Intrro::Timer1_Timer() {
     showFade();
     if (!ended)
         return true;
-    switcher().switchTo(ScreenId::MainMenu, this);
-    switcher().unload(ScreenId::Intro);
+    switcher().switchTo(*this, ScreenId::MainMenu, Placing::AtCaller, Leaving::Unload);
     return false;
 }

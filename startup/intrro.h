@@ -15,7 +15,7 @@ public:
     explicit Intrro(ScreenSwitcher& switcher);
 
     // Centres the window on the desktop, turns both texts black and starts the fade.
-    void Form_Load();
+    void Form_Load() override;
 
     // One fade step; returns whether more steps are wanted.
     bool Timer1_Timer();

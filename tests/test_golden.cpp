@@ -19,9 +19,9 @@
 
 #include "card_table/karteigra.h"
 #include "common/fonts.h"
-#include "common/screentimer.h"
 #include "common/imagebank.h"
 #include "common/label.h"
+#include "common/screentimer.h"
 #include "double_up/vecamanja.h"
 #include "recordingswitcher.h"
 #include "settings_screens/kontrole.h"
@@ -115,8 +115,9 @@ QImage table(HandState state) {
 QImage doubleUp(bool nothingAtStake) {
     Rig rig;
     rig.random.push({0.2f, 0.7f});
-    VecaManja screen(rig.switcher, rig.bank, rig.random);
-    screen.Form_Load({5000, 1000, QStringLiteral("Igrac 1"), {}});
+    VecaManja screen(rig.switcher, rig.bank, rig.random,
+                     {5000, 1000, QStringLiteral("Igrac 1"), {}});
+    screen.Form_Load();
     QTest::keyClick(&screen, Qt::Key_PageUp);
     if (nothingAtStake)
         QTest::keyClick(&screen, Qt::Key_End);

@@ -5,10 +5,12 @@
 
 #include "app/screenset.h"
 #include "card_table/karteigra.h"
-#include "common/screentimer.h"
 #include "common/imagebank.h"
 #include "common/label.h"
+#include "common/screentimer.h"
 #include "double_up/vecamanja.h"
+#include "settings_screens/kontrole.h"
+#include "settings_screens/opcije.h"
 #include "startup/glavnimeni.h"
 #include "startup/intrro.h"
 #include "testsupport.h"
@@ -71,6 +73,7 @@ private slots:
     void frameCloseSavesTheMenuCopiesAndEnds();
     void closingTheIntroEndsWithoutWriting();
     void izlazSavesAndEnds();
+    void everyTimerOfEveryScreen();
 };
 
 void ScreenSetTest::startShowsOnlyTheIntro() {
@@ -123,8 +126,7 @@ void ScreenSetTest::cardTableIsCreatedAfreshOnEveryGame() {
     // "kraj igre": the table places the menu at its own position, shows it
     // and closes itself.
     firstTable->Move(4500, 3000);
-    program.screens.switchTo(ScreenId::MainMenu, firstTable);
-    program.screens.unload(ScreenId::CardTable);
+    program.screens.switchTo(*firstTable, ScreenId::MainMenu, Placing::AtCaller, Leaving::Unload);
     program.settle();
     QVERIFY(firstTable.isNull());
     QCOMPARE(program.screens.mainMenu(), &menu);
@@ -220,8 +222,7 @@ void ScreenSetTest::optionsAndControlsAreHiddenAndShownAgain() {
     // "unazad" after the player dragged the screen: the menu is shown where
     // it was, not placed, and the screen only hides.
     screen->Move(menuPlace + QPoint(1500, 1500));
-    program.screens.switchTo(ScreenId::MainMenu, nullptr);
-    screen->Hide();
+    program.screens.switchTo(*screen, ScreenId::MainMenu, Placing::Kept, Leaving::Hide);
     QCOMPARE(program.shown(), QStringList{"MainMenu"});
     QCOMPARE(menu.position(), menuPlace);
 
@@ -285,6 +286,40 @@ void ScreenSetTest::izlazSavesAndEnds() {
     QCOMPARE(program.folder.read(QStringLiteral("config.not")),
              settingsBytes(Settings::defaults()));
     QVERIFY(program.shown().isEmpty());
+}
+
+// The game was timed by these intervals, written here once as the numbers
+// they are: the intro's fade and the menu's flash every 20 ms, the card
+// table's draw and meters every 50 ms and its faces every 10 ms, the
+// double-up's displays every 10 ms and its pause 500 ms. A timer that only
+// catches up once with a change is single-shot; the others repeat.
+void ScreenSetTest::everyTimerOfEveryScreen() {
+    Program program;
+    ScreenSet& set = program.screens;
+    const Intrro intro(set);
+    const glavniMeni menu(set, set.bank());
+    const KarteIgra table(set, set.bank(), program.random);
+    const VecaManja doubleUp(set, set.bank(), program.random, DoubleUpEntry{});
+    const Opcije options(set);
+    const Kontrole controls(set);
+    QStringList timers;
+    for (const Screen* screen : std::initializer_list<const Screen*>{
+             &intro, &menu, &table, &doubleUp, &options, &controls})
+        for (const ScreenTimer* timer : screen->findChildren<const ScreenTimer*>())
+            timers << QStringLiteral("%1.%2 %3 ms %4")
+                          .arg(screen->objectName(), timer->objectName())
+                          .arg(timer->interval())
+                          .arg(timer->isSingleShot() ? "once" : "repeating");
+    timers.sort();
+    QCOMPARE(timers, (QStringList{
+                         "Intrro.Timer1 20 ms repeating",
+                         "KarteIgra.Brojac 50 ms repeating",
+                         "KarteIgra.Timer1 50 ms once",
+                         "KarteIgra.ZaNoveKarte 10 ms once",
+                         "VecaManja.Timer1 10 ms once",
+                         "VecaManja.Vracanje_Upitnika 500 ms once",
+                         "glavniMeni.Timer1 20 ms repeating",
+                     }));
 }
 
 QTEST_MAIN(ScreenSetTest)

@@ -2,24 +2,32 @@
 
 #include "common/screen.h"
 
-void RecordingSwitcher::switchTo(ScreenId target, const Screen* positionFrom) {
+void RecordingSwitcher::switchTo(Screen& from, ScreenId target, Placing placing, Leaving leaving) {
     record(QStringLiteral("switchTo ") + nameOf(target));
-    switches.push_back({target, positionFrom});
+    switches.push_back({target, placing == Placing::AtCaller ? &from : nullptr});
+    leave(from, leaving);
 }
 
-void RecordingSwitcher::unload(ScreenId screen) {
-    record(QStringLiteral("unload ") + nameOf(screen));
-    unloads.push_back(screen);
-}
-
-void RecordingSwitcher::openDoubleUp(const DoubleUpEntry& entry) {
+void RecordingSwitcher::openDoubleUp(Screen& table, const DoubleUpEntry& entry) {
     record(QStringLiteral("openDoubleUp"));
     doubleUps.push_back(entry);
+    leave(table, Leaving::Hide);
 }
 
-void RecordingSwitcher::returnToCardTable(std::int64_t credit, QPoint position) {
+void RecordingSwitcher::returnToCardTable(Screen& doubleUp, Amount credit) {
     record(QStringLiteral("returnToCardTable"));
-    returns.push_back({credit, position});
+    returns.push_back({credit, doubleUp.position()});
+    leave(doubleUp, Leaving::Unload);
+}
+
+void RecordingSwitcher::leave(Screen& from, Leaving leaving) {
+    if (leaving == Leaving::Hide) {
+        from.Hide();
+        return;
+    }
+    record(QStringLiteral("unload ") + nameOf(from.id()));
+    unloads.push_back(from.id());
+    from.Unload();
 }
 
 void RecordingSwitcher::endProgram() {

@@ -1,7 +1,9 @@
 #pragma once
-// A switcher for screen tests: it does nothing but write down what a screen
-// asks of the program, in order, so a test can check what was asked, with
-// what, and whether the asking screen was still showing at that moment.
+// A switcher for screen tests: it writes down what a screen asks of the
+// program, in order, so a test can check what was asked, with what, and
+// whether the asking screen was still showing at that moment. Of the switch
+// itself it does only the last step, hiding or unloading the screen that
+// asked; no other screen is made.
 
 #include "common/switcher.h"
 
@@ -15,17 +17,16 @@ class RecordingSwitcher final : public ScreenSwitcher {
 public:
     struct Switch {
         ScreenId target;
-        const Screen* positionFrom;
+        const Screen* positionFrom; // the screen whose place the target takes, if any
     };
     struct Return {
         std::int64_t credit;
         QPoint position;
     };
 
-    void switchTo(ScreenId target, const Screen* positionFrom) override;
-    void unload(ScreenId screen) override;
-    void openDoubleUp(const DoubleUpEntry& entry) override;
-    void returnToCardTable(std::int64_t credit, QPoint position) override;
+    void switchTo(Screen& from, ScreenId target, Placing placing, Leaving leaving) override;
+    void openDoubleUp(Screen& table, const DoubleUpEntry& entry) override;
+    void returnToCardTable(Screen& doubleUp, Amount credit) override;
     void endProgram() override;
     void closeRequested() override;
 
@@ -35,8 +36,9 @@ public:
     // The screen whose visibility is noted at every call; none by default.
     const Screen* caller = nullptr;
 
-    // Every call in order: "switchTo MainMenu", "unload CardTable",
-    // "openDoubleUp", "returnToCardTable", "endProgram", "closeRequested".
+    // Every call in order: "switchTo MainMenu", "openDoubleUp",
+    // "returnToCardTable", "endProgram", "closeRequested", and "unload
+    // CardTable" when a screen that asked is unloaded.
     QStringList calls;
     // For each call, whether `caller` was visible then (false without one).
     QList<bool> callerVisible;
@@ -51,4 +53,5 @@ public:
 
 private:
     void record(const QString& call);
+    void leave(Screen& from, Leaving leaving);
 };
