@@ -79,6 +79,12 @@ protected:
     QMargins desktopFrame() const;
 
 private:
+    // A screen is shown, hidden and placed only through Show, Hide and Move:
+    // Qt's own would skip the activation, the twips and the frame.
+    using QWidget::hide;
+    using QWidget::move;
+    using QWidget::show;
+
     ScreenSwitcher& switcher_;
     ScreenId id_;
     QPixmap background_;
