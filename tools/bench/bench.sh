@@ -118,8 +118,8 @@ commonest_cards() {
 }
 
 # Time on CPU (ns) and context switches of every thread of a process.
-cpu_ns() { cat /proc/"$1"/task/*/schedstat 2>/dev/null | awk '{ s += $1 } END { printf "%d", s }'; }
-switches() { cat /proc/"$1"/task/*/status 2>/dev/null | awk '/ctxt_switches/ { s += $2 } END { printf "%d", s }'; }
+cpu_ns() { cat /proc/"$1"/task/*/schedstat 2>/dev/null | awk '{ s += $1 } END { printf "%.0f", s }'; }
+switches() { cat /proc/"$1"/task/*/status 2>/dev/null | awk '/ctxt_switches/ { s += $2 } END { printf "%.0f", s }'; }
 rss_kb() { awk '/^VmRSS/ { print $2 }' /proc/"$1"/status; }
 now_ns() { date +%s%N; }
 log_bytes() { stat -c %s "$1"; }
