@@ -7,6 +7,7 @@
 #include "common/imagebank.h"
 #include "common/label.h"
 #include "common/runtime.h"
+#include "painting.h"
 #include "recordingswitcher.h"
 #include "startup/glavnimeni.h"
 #include "startup/menuflash.h"
@@ -96,6 +97,7 @@ private slots:
     void hoverChangesKeepThePhase();
     void leavingTheWindowKeepsTheFlash();
     void flashSleepsAtRest();
+    void aFlashTickRepaintsTheItemAlone();
     void firstShowing();
     void returnResetsItemsButKeepsStatus();
     void clicks_data();
@@ -324,6 +326,46 @@ void MainMenuTest::flashSleepsAtRest() {
     timer.fire();
     QVERIFY(!timer.isActive());
     QCOMPARE(rig.colourOf(QStringLiteral("menuIzlaz")), before);
+}
+
+// The flash recolours an item fifty times a second: a tick repaints that
+// item's box alone, which shows the new colour over the untouched picture.
+void MainMenuTest::aFlashTickRepaintsTheItemAlone() {
+    MenuRig rig;
+    const QString name = QStringLiteral("menuKontrole");
+    Label* item = rig.label(name);
+    QVERIFY(rig.moveOver(name));
+    shownWindow(*rig.menu);
+    PaintCounter menuPaints(*rig.menu);
+    PaintCounter itemPaints(*item);
+    PaintCounter statusPaints(*rig.label(QStringLiteral("Objasnjenje")));
+    const QImage background(QStringLiteral(":/backgrounds/glavniMeni.jpg"));
+    const QRect box = item->geometry();
+    std::uint32_t before = resting;
+    for (const std::uint32_t colour : {0x000000u, 0x323219u, 0x4B4B32u}) {
+        QCOMPARE(rig.tickShowing(name), colour);
+        const QImage shown = shownWindow(*rig.menu);
+        bool showsColour = false;
+        bool showsBefore = false;
+        for (int y = box.top(); y <= box.bottom(); ++y) {
+            for (int x = box.left(); x <= box.right(); ++x) {
+                const QRgb pixel = shown.pixel(x, y) & 0xFFFFFF;
+                const QRgb bgr = qRgb(colour & 0xFF, (colour >> 8) & 0xFF, colour >> 16) & 0xFFFFFF;
+                const QRgb old = qRgb(before & 0xFF, (before >> 8) & 0xFF, before >> 16) & 0xFFFFFF;
+                showsColour = showsColour || pixel == bgr;
+                showsBefore = showsBefore || pixel == old;
+            }
+        }
+        QVERIFY(showsColour);
+        QVERIFY(!showsBefore);
+        // Below the letters lies the picture.
+        for (int x = box.left(); x <= box.right(); ++x)
+            QCOMPARE(shown.pixelColor(x, box.bottom()), background.pixelColor(x, box.bottom()));
+        before = colour;
+    }
+    QCOMPARE(itemPaints.paints, 3);
+    QCOMPARE(menuPaints.paints, 0);
+    QCOMPARE(statusPaints.paints, 0);
 }
 
 void MainMenuTest::firstShowing() {
