@@ -162,7 +162,7 @@ KarteIgra::KarteIgra(ScreenSwitcher& switcher, SveSlike& bank, RandomSource& ran
     offerPicture_->setObjectName(QStringLiteral("slikaVecaManja"));
     offerPicture_->setGeometry(Screen::toPixels(QRect(4800, 1550, 1455, 615)));
     offerPicture_->setAttribute(Qt::WA_TransparentForMouseEvents);
-    offerPicture_->setPixmap(builtInPicture(QStringLiteral(":/pictures/slikaVecaManja.jpg")));
+    offerPicture_->setPixmap(loadBuiltInPicture(QStringLiteral(":/pictures/slikaVecaManja.jpg")));
     offerPicture_->hide();
     offerHigher_ = label("naslovVeca", {4950, 1620, 615, 225}, QStringLiteral("veca"), bold);
     offerHigher_->hide();

@@ -1,8 +1,10 @@
 #include "common/screen.h"
 
+#include <QBackingStore>
 #include <QCloseEvent>
 #include <QHash>
 #include <QIcon>
+#include <QImage>
 #include <QPainter>
 
 QRect Screen::toPixels(QRect twips) {
@@ -73,10 +75,17 @@ void Screen::Show() {
 
 void Screen::Hide() {
     hide();
+    // A hidden screen gives back its window buffer and its decoded
+    // background: the next showing paints the whole screen anew in any case,
+    // and decoding the picture again takes a millisecond or two.
+    if (QBackingStore* store = backingStore())
+        store->resize(QSize(1, 1));
+    background_ = QPixmap();
 }
 
 void Screen::setBackgroundPicture(const QString& resourcePath) {
-    background_ = builtInPicture(resourcePath);
+    backgroundPath_ = resourcePath;
+    background_ = QPixmap();
     update();
 }
 
@@ -95,6 +104,8 @@ void Screen::addLine(int x1, int y1, int x2, int y2) {
 }
 
 void Screen::paintEvent(QPaintEvent*) {
+    if (background_.isNull() && !backgroundPath_.isEmpty())
+        background_ = loadBuiltInPicture(backgroundPath_);
     QPainter painter(this);
     if (!background_.isNull())
         painter.drawPixmap(0, 0, background_);
@@ -111,10 +122,8 @@ void Screen::closeEvent(QCloseEvent* event) {
     switcher_.closeRequested();
 }
 
-const QPixmap& builtInPicture(const QString& resourcePath) {
-    static auto* pictures = new QHash<QString, QPixmap>;
-    auto it = pictures->find(resourcePath);
-    if (it == pictures->end())
-        it = pictures->insert(resourcePath, QPixmap(resourcePath));
-    return *it;
+QPixmap loadBuiltInPicture(const QString& resourcePath) {
+    // QPixmap(path) would keep a second reference in QPixmapCache, holding
+    // the picture after its owner let it go.
+    return QPixmap::fromImage(QImage(resourcePath));
 }

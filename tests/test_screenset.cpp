@@ -7,8 +7,11 @@
 #include "common/idletimer.h"
 #include "common/label.h"
 #include "startup/glavnimeni.h"
+#include "painting.h"
 #include "startup/intrro.h"
 #include "testsupport.h"
+
+#include <QBackingStore>
 
 #include <QCoreApplication>
 #include <QPointer>
@@ -155,6 +158,8 @@ void ScreenSetTest::optionsAndControlsAreHiddenAndShownAgain() {
     QVERIFY(screen);
     QCOMPARE(program.shown(), QStringList{shownName});
     QCOMPARE(screen->position(), menuPlace);
+    QVERIFY(QTest::qWaitForWindowExposed(screen));
+    const QImage firstShown = shownWindow(*screen);
 
     // "unazad" after the player dragged the screen: the menu is shown where
     // it was, not placed, and the screen only hides.
@@ -163,11 +168,18 @@ void ScreenSetTest::optionsAndControlsAreHiddenAndShownAgain() {
     screen->Hide();
     QCOMPARE(program.shown(), QStringList{"MainMenu"});
     QCOMPARE(menu.position(), menuPlace);
+    // Hidden, the screen keeps no window buffer.
+    const QSize buffer = screen->backingStore()->size();
+    QVERIFY2(buffer.width() * buffer.height() <= 1, qPrintable(QStringLiteral("%1 x %2")
+                                                                   .arg(buffer.width())
+                                                                   .arg(buffer.height())));
 
     program.click(menu, qPrintable(item));
     QCOMPARE(program.screens.existing(id), screen);
     QCOMPARE(program.shown(), QStringList{shownName});
     QCOMPARE(screen->position(), menuPlace);
+    QVERIFY(QTest::qWaitForWindowExposed(screen));
+    QCOMPARE(shownWindow(*screen), firstShown);
 }
 
 void ScreenSetTest::frameCloseSavesTheMenuCopiesAndEnds_data() {
