@@ -7,6 +7,10 @@
 #include <QImage>
 #include <QPainter>
 
+#ifdef __GLIBC__
+#include <malloc.h>
+#endif
+
 QRect Screen::toPixels(QRect twips) {
     return {toPixels(twips.x()), toPixels(twips.y()), toPixels(twips.width()),
             toPixels(twips.height())};
@@ -81,6 +85,11 @@ void Screen::Hide() {
     if (QBackingStore* store = backingStore())
         store->resize(QSize(1, 1));
     background_ = QPixmap();
+#ifdef __GLIBC__
+    // Large blocks freed inside the heap stay counted against the program
+    // until the heap is trimmed.
+    malloc_trim(0);
+#endif
 }
 
 void Screen::setBackgroundPicture(const QString& resourcePath) {
