@@ -70,7 +70,8 @@ bool isWholePicture(const QString& path) {
 const QPixmap& SveSlike::builtIn(const QString& name) const {
     auto it = builtIns_.find(name);
     if (it == builtIns_.end())
-        it = builtIns_.emplace(name, loadBuiltInPicture(QStringLiteral(":/pictures/") + name)).first;
+        it =
+            builtIns_.emplace(name, loadBuiltInPicture(QStringLiteral(":/pictures/") + name)).first;
     return it->second;
 }
 

@@ -26,6 +26,11 @@ QString colourText(std::uint32_t value) {
         .arg((value >> 16) & 0xFF);
 }
 
+// A colour value (red + 256 green + 65536 blue) as the screen shows it.
+QColor toQColor(std::uint32_t value) {
+    return QColor(int(value & 0xFF), int((value >> 8) & 0xFF), int(value >> 16));
+}
+
 constexpr std::uint32_t resting = 250u + 250u * 256u + 250u * 65536u;
 constexpr std::uint32_t black = 0;
 
@@ -345,15 +350,14 @@ void MainMenuTest::aFlashTickRepaintsTheItemAlone() {
     for (const std::uint32_t colour : {0x000000u, 0x323219u, 0x4B4B32u}) {
         QCOMPARE(rig.tickShowing(name), colour);
         const QImage shown = shownWindow(*rig.menu);
+        // The letters' cores show the colour exactly; nothing of the last one is left.
         bool showsColour = false;
         bool showsBefore = false;
         for (int y = box.top(); y <= box.bottom(); ++y) {
             for (int x = box.left(); x <= box.right(); ++x) {
-                const QRgb pixel = shown.pixel(x, y) & 0xFFFFFF;
-                const QRgb bgr = qRgb(colour & 0xFF, (colour >> 8) & 0xFF, colour >> 16) & 0xFFFFFF;
-                const QRgb old = qRgb(before & 0xFF, (before >> 8) & 0xFF, before >> 16) & 0xFFFFFF;
-                showsColour = showsColour || pixel == bgr;
-                showsBefore = showsBefore || pixel == old;
+                const QColor pixel = shown.pixelColor(x, y);
+                showsColour = showsColour || pixel == toQColor(colour);
+                showsBefore = showsBefore || pixel == toQColor(before);
             }
         }
         QVERIFY(showsColour);

@@ -6,8 +6,8 @@
 #include "app/screenset.h"
 #include "common/idletimer.h"
 #include "common/label.h"
-#include "startup/glavnimeni.h"
 #include "painting.h"
+#include "startup/glavnimeni.h"
 #include "startup/intrro.h"
 #include "testsupport.h"
 
@@ -170,9 +170,8 @@ void ScreenSetTest::optionsAndControlsAreHiddenAndShownAgain() {
     QCOMPARE(menu.position(), menuPlace);
     // Hidden, the screen keeps no window buffer.
     const QSize buffer = screen->backingStore()->size();
-    QVERIFY2(buffer.width() * buffer.height() <= 1, qPrintable(QStringLiteral("%1 x %2")
-                                                                   .arg(buffer.width())
-                                                                   .arg(buffer.height())));
+    QVERIFY2(buffer.width() * buffer.height() <= 1,
+             qPrintable(QStringLiteral("%1 x %2").arg(buffer.width()).arg(buffer.height())));
 
     program.click(menu, qPrintable(item));
     QCOMPARE(program.screens.existing(id), screen);
