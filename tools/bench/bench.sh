@@ -122,6 +122,8 @@ commonest_cards() {
 # Time on CPU (ns) and context switches of every thread of a process.
 cpu_ns() { cat /proc/"$1"/task/*/schedstat 2>/dev/null | awk '{ s += $1 } END { printf "%.0f", s }'; }
 switches() { cat /proc/"$1"/task/*/status 2>/dev/null | awk '/ctxt_switches/ { s += $2 } END { printf "%.0f", s }'; }
+# Gone, or gone but for its exit status (a child not waited for yet).
+ended() { ! [ -e /proc/"$1" ] || grep -q '^State:[[:space:]]*Z' /proc/"$1"/status 2>/dev/null; }
 rss_kb() { awk '/^VmRSS/ { print $2 }' /proc/"$1"/status; }
 now_ns() { date +%s%N; }
 log_bytes() { stat -c %s "$1"; }
@@ -226,7 +228,7 @@ game_run() {
     record game session rss_kb "$(rss_kb "$app")"
     record game session hands_to_win "$hands"
     click glavniMeni 155 350 # izlaz
-    wait_for 5 bash -c "! kill -0 $app" || kill "$app"
+    wait_for 5 ended "$app" || kill "$app"
     wait "$app" 2>/dev/null
     app=""
 }
