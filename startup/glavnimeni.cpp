@@ -32,6 +32,9 @@ glavniMeni::glavniMeni(ScreenSwitcher& switcher, SveSlike& bank)
     Objasnjenje->setWordWrap(true);
     for (Label* caption : {Label8, menuNovaigra, menuOpcije, menuKontrole, Otombelu, menuIzlaz})
         caption->fitToCaption();
+    // The flash recolours an item fifty times a second.
+    for (Label* item : {menuNovaigra, menuOpcije, menuKontrole, Otombelu, menuIzlaz})
+        item->setColourAnimated();
 
     // The rule under the title, the one above "izlaz" and the one between the
     // items and the explanation.

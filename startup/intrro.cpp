@@ -16,6 +16,9 @@ Intrro::Intrro(ScreenSwitcher& switcher) : Screen(switcher, ScreenId::Intro) {
                      fonts::sized(14.25, true), centred);
     Usluge = new Label(this, "Usluge", {3570, 2835, 1275, 435}, QStringLiteral("STUDIO"),
                        fonts::sized(15.75, true), centred);
+    // The fade recolours both every tick.
+    logo->setColourAnimated();
+    Usluge->setColourAnimated();
     Timer1 = new IdleTimer(
         durations::introFadeTick, [this] { return Timer1_Timer(); }, this);
 }
