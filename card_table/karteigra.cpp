@@ -73,6 +73,15 @@ QPixmap scaledToCard(const QPixmap& picture) {
     return picture.scaled(cardWidth, cardHeight, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
 }
 
+// A face whose picture covers it with no see-through pixel paints all of it,
+// so the table beneath needs no repaint when the picture changes. That keeps
+// a spin's five changing cards from redrawing the background under them.
+void showOnFace(QLabel* face, const QPixmap& picture) {
+    face->setAttribute(Qt::WA_OpaquePaintEvent,
+                       picture.size() == face->size() && !picture.hasAlphaChannel());
+    face->setPixmap(picture);
+}
+
 int holderSlot(CardColour colour) {
     return static_cast<int>(colour) - 1;
 }
@@ -133,13 +142,13 @@ KarteIgra::KarteIgra(ScreenSwitcher& switcher, SveSlike& bank, RandomSource& ran
     }
     scaledBack_ = scaledToCard(bank_.picture(SveSlike::Picture::Eks));
     for (QLabel* face : faces_)
-        face->setPixmap(scaledBack_);
+        showOnFace(face, scaledBack_);
 
     offerPicture_ = new QLabel(this);
     offerPicture_->setObjectName(QStringLiteral("slikaVecaManja"));
     offerPicture_->setGeometry(Screen::toPixels(QRect(4800, 1550, 1455, 615)));
     offerPicture_->setAttribute(Qt::WA_TransparentForMouseEvents);
-    offerPicture_->setPixmap(builtInPicture(QStringLiteral(":/pictures/slikaVecaManja.jpg")));
+    offerPicture_->setPixmap(loadBuiltInPicture(QStringLiteral(":/pictures/slikaVecaManja.jpg")));
     offerPicture_->hide();
     offerHigher_ = label("naslovVeca", {4950, 1620, 615, 225}, QStringLiteral("veca"), bold);
     offerHigher_->hide();
@@ -297,7 +306,7 @@ void KarteIgra::showFaces() {
         if (face == shownFaces_[n] && !(holdersChanged && face))
             continue;
         shownFaces_[n] = face;
-        faces_[n]->setPixmap(facePicture(face));
+        showOnFace(faces_[n], facePicture(face));
     }
 }
 

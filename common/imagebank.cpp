@@ -297,22 +297,30 @@ QHash<QString, LoadedPicture>& loadedPictures() {
 }
 } // namespace
 
+const QPixmap& SveSlike::builtIn(const QString& name) const {
+    auto it = builtIns_.find(name);
+    if (it == builtIns_.end())
+        it =
+            builtIns_.emplace(name, loadBuiltInPicture(QStringLiteral(":/pictures/") + name)).first;
+    return it->second;
+}
+
 const QPixmap& SveSlike::tema(int theme, int picture) const {
-    return builtInPicture(QStringLiteral(":/pictures/Tema%1%2.jpg").arg(theme).arg(picture));
+    return builtIn(QStringLiteral("Tema%1%2.jpg").arg(theme).arg(picture));
 }
 
 const QPixmap& SveSlike::picture(Picture which) const {
     switch (which) {
     case Picture::Eks:
-        return builtInPicture(QStringLiteral(":/pictures/Eks.jpg"));
+        return builtIn(QStringLiteral("Eks.jpg"));
     case Picture::VecaManja:
-        return builtInPicture(QStringLiteral(":/pictures/VecaManja.jpg"));
+        return builtIn(QStringLiteral("VecaManja.jpg"));
     case Picture::Dolar:
-        return builtInPicture(QStringLiteral(":/pictures/Dolar.jpg"));
+        return builtIn(QStringLiteral("Dolar.jpg"));
     case Picture::Unazad:
         break;
     }
-    return builtInPicture(QStringLiteral(":/pictures/Unazad.jpg"));
+    return builtIn(QStringLiteral("Unazad.jpg"));
 }
 
 const QPixmap& SveSlike::holder(CardColour colour) const {

@@ -8,7 +8,9 @@
 #include "common/cardsize.h"
 
 #include <QPixmap>
+#include <QString>
 #include <array>
+#include <map>
 #include <optional>
 
 class SveSlike {
@@ -28,6 +30,11 @@ public:
     int holderGeneration() const { return generation_; }
 
 private:
+    // Every built-in picture is decoded at its first use and kept here, the
+    // program's only copy of it.
+    const QPixmap& builtIn(const QString& name) const;
+
+    mutable std::map<QString, QPixmap> builtIns_;
     std::array<QPixmap, 4> holders_;
     int generation_ = 0;
 };

@@ -3,6 +3,8 @@
 #include "common/screen.h"
 
 #include <QMouseEvent>
+#include <QPainter>
+#include <QTextLayout>
 
 namespace {
 QColor toQColor(std::uint32_t value) {
@@ -24,12 +26,22 @@ Label::Label(QWidget* parent, const char* name, QRect twips, const QString& capt
     setForeColor(foreColor_);
 }
 
+Label::~Label() = default;
+
 void Label::setCaption(const QString& caption) {
     if (text() != caption)
         setText(caption);
 }
 
 void Label::setForeColor(std::uint32_t value) {
+    if (colourAnimated_) {
+        // The palette stays as it is: changing it would lay the text out again.
+        if (value != foreColor_) {
+            foreColor_ = value;
+            update();
+        }
+        return;
+    }
     foreColor_ = value;
     QPalette p = palette();
     const QColor colour = toQColor(value);
@@ -65,6 +77,80 @@ void Label::setBoxed() {
     p.setColor(QPalette::Window, Qt::white);
     setPalette(p);
     setForeColor(0);
+}
+
+void Label::setColourAnimated() {
+    colourAnimated_ = true;
+    setAttribute(Qt::WA_OpaquePaintEvent);
+    update();
+}
+
+void Label::changeEvent(QEvent* event) {
+    if (event->type() == QEvent::FontChange)
+        layout_.reset();
+    QLabel::changeEvent(event);
+}
+
+void Label::moveEvent(QMoveEvent* event) {
+    backdrop_ = QPixmap();
+    QLabel::moveEvent(event);
+}
+
+void Label::resizeEvent(QResizeEvent* event) {
+    backdrop_ = QPixmap();
+    layout_.reset();
+    QLabel::resizeEvent(event);
+}
+
+void Label::paintEvent(QPaintEvent* event) {
+    if (colourAnimated_ && !wordWrap() && isEnabled() && parentWidget())
+        paintAnimated();
+    else
+        QLabel::paintEvent(event);
+}
+
+void Label::paintAnimated() {
+    if (backdrop_.size() != size()) {
+        backdrop_ = QPixmap(size());
+        parentWidget()->render(&backdrop_, QPoint(), QRegion(geometry()),
+                               QWidget::DrawWindowBackground);
+    }
+    // Laid out as QPainter::drawText lays out one line in a box, so the text
+    // lands on exactly the pixels the plain label would give it.
+    if (!layout_ || layout_->text() != text()) {
+        layout_ = std::make_unique<QTextLayout>(text(), font(), this);
+        QTextOption option;
+        option.setTextDirection(Qt::LeftToRight);
+        option.setFlags(QTextOption::IncludeTrailingSpaces);
+        layout_->setTextOption(option);
+        layout_->setCacheEnabled(true);
+        layout_->beginLayout();
+        QTextLine line = layout_->createLine();
+        if (line.isValid()) {
+            line.setLineWidth(0x01000000);
+            line.setPosition(QPointF(0, 0));
+        }
+        layout_->endLayout();
+    }
+
+    QPainter painter(this);
+    painter.drawPixmap(0, 0, backdrop_);
+    if (text().isEmpty() || layout_->lineCount() == 0)
+        return;
+    const QTextLine line = layout_->lineAt(0);
+    const Qt::Alignment align = alignment();
+    qreal x = 0;
+    if (align & Qt::AlignRight)
+        x = width() - line.horizontalAdvance();
+    else if (align & Qt::AlignHCenter)
+        x = (width() - line.horizontalAdvance()) / 2;
+    qreal y = 0;
+    if (align & Qt::AlignBottom)
+        y = height() - line.height();
+    else if (align & Qt::AlignVCenter)
+        y = (height() - line.height()) / 2;
+    painter.setPen(toQColor(foreColor_));
+    line.draw(&painter, QPointF(x, y));
 }
 
 void Label::mousePressEvent(QMouseEvent* event) {

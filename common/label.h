@@ -5,7 +5,11 @@
 // movements over its bare background.
 
 #include <QLabel>
+#include <QPixmap>
 #include <cstdint>
+#include <memory>
+
+class QTextLayout;
 
 class Label : public QLabel {
     Q_OBJECT
@@ -14,6 +18,7 @@ public:
     // Width, Height.
     Label(QWidget* parent, const char* name, QRect twips, const QString& caption, const QFont& font,
           Qt::Alignment alignment = Qt::AlignLeft | Qt::AlignTop);
+    ~Label() override;
 
     // Rewrites the caption only when it differs, so an unchanged text costs no repaint.
     void setCaption(const QString& caption);
@@ -34,6 +39,14 @@ public:
     // "kraj igre" and "unazad" buttons are drawn.
     void setBoxed();
 
+    // For a one-line caption whose colour changes every few milliseconds
+    // (the menu's flash, the intro's fade): the label keeps its text laid out
+    // and a copy of the screen's drawing beneath it, and paints both itself,
+    // so a new colour repaints the label's box alone and lays out nothing.
+    // Only for a label that no other control overlaps, on a screen whose own
+    // drawing never changes under it.
+    void setColourAnimated();
+
 signals:
     void clicked();
     void mouseMoved();
@@ -42,8 +55,19 @@ protected:
     void mousePressEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;
+    void paintEvent(QPaintEvent* event) override;
+    void changeEvent(QEvent* event) override;
+    void moveEvent(QMoveEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
 
 private:
+    void paintAnimated();
+
     std::uint32_t foreColor_ = 0xFFFFFF;
     bool pressed_ = false;
+    bool colourAnimated_ = false;
+    // Both made at the first paint and kept until the caption, the font or
+    // the box changes.
+    std::unique_ptr<QTextLayout> layout_;
+    QPixmap backdrop_;
 };

@@ -1,10 +1,16 @@
 #include "common/screen.h"
 
 #include <QApplication>
+#include <QBackingStore>
 #include <QCloseEvent>
 #include <QHash>
 #include <QIcon>
+#include <QImage>
 #include <QPainter>
+
+#ifdef __GLIBC__
+#include <malloc.h>
+#endif
 
 QRect Screen::toPixels(QRect twips) {
     return {toPixels(twips.x()), toPixels(twips.y()), toPixels(twips.width()),
@@ -108,6 +114,17 @@ void Screen::Show() {
 
 void Screen::Hide() {
     hide();
+    // A hidden screen gives back its window buffer and its decoded
+    // background: the next showing paints the whole screen anew in any case,
+    // and decoding the picture again takes a millisecond or two.
+    if (QBackingStore* store = backingStore())
+        store->resize(QSize(1, 1));
+    background_ = QPixmap();
+#ifdef __GLIBC__
+    // Large blocks freed inside the heap stay counted against the program
+    // until the heap is trimmed.
+    malloc_trim(0);
+#endif
 }
 
 void Screen::Unload() {
@@ -116,7 +133,8 @@ void Screen::Unload() {
 }
 
 void Screen::setBackgroundPicture(const QString& resourcePath) {
-    background_ = builtInPicture(resourcePath);
+    backgroundPath_ = resourcePath;
+    background_ = QPixmap();
     update();
 }
 
@@ -135,6 +153,8 @@ void Screen::addLine(int x1, int y1, int x2, int y2) {
 }
 
 void Screen::paintEvent(QPaintEvent*) {
+    if (background_.isNull() && !backgroundPath_.isEmpty())
+        background_ = loadBuiltInPicture(backgroundPath_);
     QPainter painter(this);
     if (!background_.isNull())
         painter.drawPixmap(0, 0, background_);
@@ -151,10 +171,8 @@ void Screen::closeEvent(QCloseEvent* event) {
     switcher_.closeRequested();
 }
 
-const QPixmap& builtInPicture(const QString& resourcePath) {
-    static auto* pictures = new QHash<QString, QPixmap>;
-    auto it = pictures->find(resourcePath);
-    if (it == pictures->end())
-        it = pictures->insert(resourcePath, QPixmap(resourcePath));
-    return *it;
+QPixmap loadBuiltInPicture(const QString& resourcePath) {
+    // QPixmap(path) would keep a second reference in QPixmapCache, holding
+    // the picture after its owner let it go.
+    return QPixmap::fromImage(QImage(resourcePath));
 }

@@ -87,9 +87,12 @@ private:
 
     ScreenSwitcher& switcher_;
     ScreenId id_;
+    // Decoded at the first paint and given back when the screen is hidden.
+    QString backgroundPath_;
     QPixmap background_;
     std::vector<QLine> lines_;
 };
 
-// A built-in picture decoded once and shared for the program's life.
-const QPixmap& builtInPicture(const QString& resourcePath);
+// Decodes a built-in picture anew on every call, past Qt's own pixmap cache,
+// so the one copy is the caller's: it lives as long as the caller keeps it.
+QPixmap loadBuiltInPicture(const QString& resourcePath);

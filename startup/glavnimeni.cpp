@@ -35,6 +35,9 @@ glavniMeni::glavniMeni(ScreenSwitcher& switcher, SveSlike& bank)
     statusLabel_->setWordWrap(true);
     for (Label* caption : {title, newGameItem, optionsItem, controlsItem, creditsItem, exitItem})
         caption->fitToCaption();
+    // The flash recolours an item fifty times a second.
+    for (Label* item : {newGameItem, optionsItem, controlsItem, creditsItem, exitItem})
+        item->setColourAnimated();
 
     // The rule under the title, the one above "izlaz" and the one between the
     // items and the explanation.

@@ -17,6 +17,9 @@ Intrro::Intrro(ScreenSwitcher& switcher)
                       fonts::sized(14.25, true), centred);
     studioCaption_ = new Label(this, "Usluge", {3570, 2835, 1275, 435}, QStringLiteral("STUDIO"),
                                fonts::sized(15.75, true), centred);
+    // The fade recolours both every tick.
+    logo_->setColourAnimated();
+    studioCaption_->setColourAnimated();
 }
 
 void Intrro::Form_Load() {

@@ -5,6 +5,7 @@
 #include "card_table/karteigra.h"
 #include "common/imagebank.h"
 #include "common/label.h"
+#include "painting.h"
 #include "recordingswitcher.h"
 #include "startup/settings.h"
 #include "testsupport.h"
@@ -109,6 +110,8 @@ private slots:
     void endGame();
     void timersRestWhenNothingHappens();
     void newHolderPicturesReachTheFaces();
+    void aSpinRepaintsTheTableOnlyUnderSeeThroughCards_data();
+    void aSpinRepaintsTheTableOnlyUnderSeeThroughCards();
 };
 
 void CardTableTest::init() {
@@ -563,6 +566,52 @@ void CardTableTest::newHolderPicturesReachTheFaces() {
     table.screen->paintTimer().fire();
     QCOMPARE(table.faceColour(1), QColor(Qt::white));
     QCOMPARE(table.faceColour(5), bluePicture);
+}
+
+// A spin changes the faces twenty times a second. A card picture covers its
+// face, so only the faces are drawn again, never the table beneath them;
+// where a player's picture is see-through, the table must show through it.
+void CardTableTest::aSpinRepaintsTheTableOnlyUnderSeeThroughCards_data() {
+    QTest::addColumn<bool>("seeThrough");
+    QTest::newRow("card pictures") << false;
+    QTest::newRow("a see-through blue picture") << true;
+}
+
+void CardTableTest::aSpinRepaintsTheTableOnlyUnderSeeThroughCards() {
+    QFETCH(bool, seeThrough);
+    Table table;
+    if (seeThrough)
+        table.bank.setHolder(CardColour::Blue, plainPicture(Qt::transparent, {93, 145}));
+    KarteIgra& screen = *table.screen;
+    // The test steps every tick itself.
+    const auto holdTimers = [&] {
+        screen.meterTimer().stop();
+        screen.drawTimer().stop();
+        screen.paintTimer().stop();
+    };
+    screen.Show();
+    QVERIFY(QTest::qWaitForWindowExposed(&screen));
+    table.key(Qt::Key_F2);
+    table.key(Qt::Key_Return);
+    table.draw(QStringLiteral("RRRRR"));
+    table.meters();
+    holdTimers();
+    shownWindow(screen);
+
+    PaintCounter tablePaints(screen);
+    table.draw(QStringLiteral("RBYGB"));
+    holdTimers();
+    const QImage shown = shownWindow(screen);
+    const QPoint centre = table.face(2)->geometry().center();
+    if (seeThrough) {
+        const QImage background(QStringLiteral(":/backgrounds/KarteIgra.jpg"));
+        QVERIFY(tablePaints.paints > 0);
+        QCOMPARE(shown.pixelColor(centre), background.pixelColor(centre));
+    } else {
+        QCOMPARE(tablePaints.paints, 0);
+        QCOMPARE(shown.pixelColor(centre), bluePicture);
+    }
+    QCOMPARE(shown.pixelColor(table.face(3)->geometry().center()), yellowPicture);
 }
 
 QTEST_MAIN(CardTableTest)

@@ -5,6 +5,7 @@
 #include "common/fonts.h"
 #include "common/screentimer.h"
 #include "common/label.h"
+#include "painting.h"
 #include "recordingswitcher.h"
 #include "startup/introfade.h"
 #include "startup/intrro.h"
@@ -110,18 +111,42 @@ void IntroTest::whiteForExactlyOneTickEach() {
     QCOMPARE(uslugeWhite, QList<int>{129});
 }
 
+// The brightest pixel of a text's box on the black screen: its letters' grey.
+int brightestIn(const QImage& shown, const QRect& box) {
+    int brightest = 0;
+    for (int y = box.top(); y <= box.bottom(); ++y)
+        for (int x = box.left(); x <= box.right(); ++x)
+            brightest = std::max(brightest, qGray(shown.pixel(x, y)));
+    return brightest;
+}
+
+// Each tick repaints the two texts alone, never the black screen around
+// them, and the window shows both at their levels.
 void IntroTest::screenShowsTheLevels() {
     QFETCH(int, tick);
     QFETCH(int, logo);
     QFETCH(int, usluge);
     RecordingSwitcher switcher;
+    // The last tick's picture is looked at although the intro ends in it.
+    switcher.leaves = false;
     Intrro intro(switcher);
     intro.Form_Load();
     intro.fadeTimer().stop();
-    for (int step = 1; step <= tick; ++step)
+    intro.Show();
+    QVERIFY(QTest::qWaitForWindowExposed(&intro));
+    for (int step = 1; step < tick; ++step)
         intro.Timer1_Timer();
-    QCOMPARE(labelNamed(intro, QStringLiteral("logo"))->foreColor(), grey(logo));
-    QCOMPARE(labelNamed(intro, QStringLiteral("Usluge"))->foreColor(), grey(usluge));
+    shownWindow(intro);
+    PaintCounter screenPaints(intro);
+    intro.Timer1_Timer();
+    const QImage shown = shownWindow(intro);
+    Label* logoLabel = labelNamed(intro, QStringLiteral("logo"));
+    Label* uslugeLabel = labelNamed(intro, QStringLiteral("Usluge"));
+    QCOMPARE(logoLabel->foreColor(), grey(logo));
+    QCOMPARE(uslugeLabel->foreColor(), grey(usluge));
+    QCOMPARE(brightestIn(shown, logoLabel->geometry()), std::min(logo, 255));
+    QCOMPARE(brightestIn(shown, uslugeLabel->geometry()), std::min(usluge, 255));
+    QCOMPARE(screenPaints.paints, 0);
 }
 
 void IntroTest::loadCentresAndStartsTheFade() {

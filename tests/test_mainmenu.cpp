@@ -7,6 +7,7 @@
 #include "common/imagebank.h"
 #include "common/label.h"
 #include "common/runtime.h"
+#include "painting.h"
 #include "recordingswitcher.h"
 #include "startup/glavnimeni.h"
 #include "startup/menuflash.h"
@@ -23,6 +24,11 @@ QString colourText(std::uint32_t value) {
         .arg(value & 0xFF)
         .arg((value >> 8) & 0xFF)
         .arg((value >> 16) & 0xFF);
+}
+
+// A colour value (red + 256 green + 65536 blue) as the screen shows it.
+QColor toQColor(std::uint32_t value) {
+    return QColor(int(value & 0xFF), int((value >> 8) & 0xFF), int(value >> 16));
 }
 
 constexpr std::uint32_t resting = 250u + 250u * 256u + 250u * 65536u;
@@ -96,6 +102,7 @@ private slots:
     void hoverChangesKeepThePhase();
     void leavingTheWindowKeepsTheFlash();
     void flashSleepsAtRest();
+    void aFlashTickRepaintsTheItemAlone();
     void firstShowing();
     void returnResetsItemsButKeepsStatus();
     void clicks_data();
@@ -324,6 +331,45 @@ void MainMenuTest::flashSleepsAtRest() {
     timer.fire();
     QVERIFY(!timer.isActive());
     QCOMPARE(rig.colourOf(QStringLiteral("menuIzlaz")), before);
+}
+
+// The flash recolours an item fifty times a second: a tick repaints that
+// item's box alone, which shows the new colour over the untouched picture.
+void MainMenuTest::aFlashTickRepaintsTheItemAlone() {
+    MenuRig rig;
+    const QString name = QStringLiteral("menuKontrole");
+    Label* item = rig.label(name);
+    QVERIFY(rig.moveOver(name));
+    shownWindow(*rig.menu);
+    PaintCounter menuPaints(*rig.menu);
+    PaintCounter itemPaints(*item);
+    PaintCounter statusPaints(*rig.label(QStringLiteral("Objasnjenje")));
+    const QImage background(QStringLiteral(":/backgrounds/glavniMeni.jpg"));
+    const QRect box = item->geometry();
+    std::uint32_t before = resting;
+    for (const std::uint32_t colour : {0x000000u, 0x323219u, 0x4B4B32u}) {
+        QCOMPARE(rig.tickShowing(name), colour);
+        const QImage shown = shownWindow(*rig.menu);
+        // The letters' cores show the colour exactly; nothing of the last one is left.
+        bool showsColour = false;
+        bool showsBefore = false;
+        for (int y = box.top(); y <= box.bottom(); ++y) {
+            for (int x = box.left(); x <= box.right(); ++x) {
+                const QColor pixel = shown.pixelColor(x, y);
+                showsColour = showsColour || pixel == toQColor(colour);
+                showsBefore = showsBefore || pixel == toQColor(before);
+            }
+        }
+        QVERIFY(showsColour);
+        QVERIFY(!showsBefore);
+        // Below the letters lies the picture.
+        for (int x = box.left(); x <= box.right(); ++x)
+            QCOMPARE(shown.pixelColor(x, box.bottom()), background.pixelColor(x, box.bottom()));
+        before = colour;
+    }
+    QCOMPARE(itemPaints.paints, 3);
+    QCOMPARE(menuPaints.paints, 0);
+    QCOMPARE(statusPaints.paints, 0);
 }
 
 void MainMenuTest::firstShowing() {

@@ -9,11 +9,14 @@
 #include "common/label.h"
 #include "common/screentimer.h"
 #include "double_up/vecamanja.h"
+#include "painting.h"
 #include "settings_screens/kontrole.h"
 #include "settings_screens/opcije.h"
 #include "startup/glavnimeni.h"
 #include "startup/intrro.h"
 #include "testsupport.h"
+
+#include <QBackingStore>
 
 #include <QCoreApplication>
 #include <QPointer>
@@ -218,6 +221,8 @@ void ScreenSetTest::optionsAndControlsAreHiddenAndShownAgain() {
     QVERIFY(screen);
     QCOMPARE(program.shown(), QStringList{shownName});
     QCOMPARE(screen->position(), menuPlace);
+    QVERIFY(QTest::qWaitForWindowExposed(screen));
+    const QImage firstShown = shownWindow(*screen);
 
     // "unazad" after the player dragged the screen: the menu is shown where
     // it was, not placed, and the screen only hides.
@@ -225,6 +230,10 @@ void ScreenSetTest::optionsAndControlsAreHiddenAndShownAgain() {
     program.screens.switchTo(*screen, ScreenId::MainMenu, Placing::Kept, Leaving::Hide);
     QCOMPARE(program.shown(), QStringList{"MainMenu"});
     QCOMPARE(menu.position(), menuPlace);
+    // Hidden, the screen keeps no window buffer.
+    const QSize buffer = screen->backingStore()->size();
+    QVERIFY2(buffer.width() * buffer.height() <= 1,
+             qPrintable(QStringLiteral("%1 x %2").arg(buffer.width()).arg(buffer.height())));
 
     // The player drags the menu: the hidden screen opens where the menu's
     // outer frame now stands (the offscreen platform draws a thin frame).
@@ -234,6 +243,8 @@ void ScreenSetTest::optionsAndControlsAreHiddenAndShownAgain() {
     QCOMPARE(program.shown(), QStringList{shownName});
     QCOMPARE(screen->position(), menuPlace + QPoint(-900, 600));
     QCOMPARE(screen->frameGeometry(), menu.frameGeometry());
+    QVERIFY(QTest::qWaitForWindowExposed(screen));
+    QCOMPARE(shownWindow(*screen), firstShown);
 }
 
 void ScreenSetTest::frameCloseSavesTheMenuCopiesAndEnds_data() {

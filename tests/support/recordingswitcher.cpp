@@ -22,12 +22,14 @@ void RecordingSwitcher::returnToCardTable(Screen& doubleUp, Amount credit) {
 
 void RecordingSwitcher::leave(Screen& from, Leaving leaving) {
     if (leaving == Leaving::Hide) {
-        from.Hide();
+        if (leaves)
+            from.Hide();
         return;
     }
     record(QStringLiteral("unload ") + nameOf(from.id()));
     unloads.push_back(from.id());
-    from.Unload();
+    if (leaves)
+        from.Unload();
 }
 
 void RecordingSwitcher::endProgram() {

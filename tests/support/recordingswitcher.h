@@ -36,6 +36,10 @@ public:
     // The screen whose visibility is noted at every call; none by default.
     const Screen* caller = nullptr;
 
+    // Whether the screen that asks is hidden or unloaded, as the program
+    // would do; a test that looks at a screen past its own end turns it off.
+    bool leaves = true;
+
     // Every call in order: "switchTo MainMenu", "openDoubleUp",
     // "returnToCardTable", "endProgram", "closeRequested", and "unload
     // CardTable" when a screen that asked is unloaded.

@@ -1,0 +1,318 @@
+#!/usr/bin/env bash
+# What Tombel costs while something moves, and the memory a session gathers,
+# measured against a bare Qt window of the same size (bare_window.cpp) under
+# the same private X server (Xvfb). Rounds alternate the two programs, so a
+# busy machine weighs on both alike; the figures are medians with their
+# ranges over the rounds. Run by hand, not in CI: it takes about 80 seconds
+# a round.
+#
+# usage: tools/bench/bench.sh [rounds]        (5 rounds by default)
+#
+# Environment:
+#   BENCH_SECONDS  length of each measured window in seconds (5)
+#   BENCH_DISPLAY  the X display to start Xvfb on (the first free from :100)
+#   BENCH_JOBS     parallel build jobs (4)
+#
+# Each round runs the game three times: once measured (the intro's fade, a
+# flashing menu item, a spinning hand, then every screen visited once for the
+# memory), once with Qt's painting log on to count repaints (the log's own
+# cost stays out of the CPU figures), and the bare window once, measured over
+# the same windows while it rests, and the bare window once more while it
+# recolours one text every 20 ms (the plainest way, through the label's
+# palette): what fifty changes a second cost any Qt window on this machine.
+#
+# Figures: own and X server CPU in % of one core (time on CPU of every thread,
+# from /proc/PID/task/*/schedstat); frames/s: the frames the window sends to
+# the X server; paints/s: paint events of all widgets; wake-ups/s: context
+# switches of all threads; RSS: resident memory after the session, also as a
+# ratio to the bare window of the same round.
+set -uo pipefail
+
+root=$(cd "$(dirname "${BASH_SOURCE[0]}")/../.." && pwd)
+rounds=${1:-5}
+secs=${BENCH_SECONDS:-5}
+jobs=${BENCH_JOBS:-4}
+builds="$root/build-bench"
+
+fail() {
+    echo "bench: $*" >&2
+    exit 1
+}
+
+echo "== building" >&2
+cmake -S "$root" -B "$builds/game" -G Ninja -DTOMBEL_BUILD_TESTS=OFF -DTOMBEL_BUILD_TOOLS=OFF \
+    >/dev/null || fail "the game does not configure"
+cmake --build "$builds/game" --parallel "$jobs" --target tombel >/dev/null ||
+    fail "the game does not build"
+cmake -S "$root/tools/bench" -B "$builds/bare" -G Ninja >/dev/null || fail "bare_window does not configure"
+cmake --build "$builds/bare" --parallel "$jobs" >/dev/null || fail "bare_window does not build"
+game_exe="$builds/game/tombel"
+bare_exe="$builds/bare/bare_window"
+bare_picture="$root/assets/backgrounds/glavniMeni.jpg"
+
+work=$(mktemp -d)
+results="$work/results"
+: >"$results"
+
+display=${BENCH_DISPLAY:-}
+if [ -z "$display" ]; then
+    for n in $(seq 100 139); do
+        [ -e "/tmp/.X11-unix/X$n" ] || [ -e "/tmp/.X$n-lock" ] || { display=":$n"; break; }
+    done
+fi
+[ -n "$display" ] || fail "no free X display"
+Xvfb "$display" -screen 0 1280x1024x24 -nolisten tcp >"$work/xvfb.log" 2>&1 &
+xvfb=$!
+export DISPLAY=$display QT_QPA_PLATFORM=xcb
+unset QT_LOGGING_RULES
+app=""
+cleanup() {
+    [ -n "$app" ] && kill "$app" 2>/dev/null
+    kill "$xvfb" 2>/dev/null
+    wait 2>/dev/null
+    rm -rf "$work"
+}
+trap cleanup EXIT
+
+wait_for() {
+    local deadline=$((SECONDS + $1))
+    shift
+    until "$@" >/dev/null 2>&1; do
+        [ $SECONDS -ge $deadline ] && return 1
+        sleep 0.05
+    done
+}
+wait_for 10 xdpyinfo || fail "Xvfb did not start on $display"
+
+# The one visible window of that title whose role names the screen.
+window_of() {
+    local w
+    for w in $(xdotool search --onlyvisible --name "^$1\$" 2>/dev/null); do
+        if [ -z "${2:-}" ] || xprop -id "$w" WM_WINDOW_ROLE 2>/dev/null | grep -q "\"$2\""; then
+            echo "$w"
+            return 0
+        fi
+    done
+    return 1
+}
+shown() { window_of Tombel "$1" >/dev/null; }
+only_shown() { shown "$1" && [ "$(xdotool search --onlyvisible --name '^Tombel$' | wc -l)" -eq 1 ]; }
+pointer() { xdotool mousemove --window "$(window_of Tombel "$1")" "$2" "$3"; }
+click() { pointer "$@" && xdotool click 1; }
+press() {
+    local w
+    w=$(window_of Tombel "$1") || return 1
+    xdotool windowfocus --sync "$w" 2>/dev/null || true
+    shift
+    xdotool key --delay 40 "$@"
+}
+
+# The digit keys of the cards that show the picture most of them show.
+commonest_cards() {
+    local shot="$work/cards.png" n=0 left
+    import -window "$(window_of Tombel KarteIgra)" "$shot" 2>/dev/null
+    for left in 38 143 248 352 456; do
+        n=$((n + 1))
+        echo "$n $(convert "$shot" -crop 20x20+$((left + 36))+270 +repage rgb:- | md5sum)"
+    done | awk '{ keys[$2] = keys[$2] " " $1; count[$2]++ }
+        END { for (k in count) if (count[k] > best) { best = count[k]; pick = keys[k] }
+              if (best > 1) print pick }'
+}
+
+# Time on CPU (ns) and context switches of every thread of a process.
+cpu_ns() { cat /proc/"$1"/task/*/schedstat 2>/dev/null | awk '{ s += $1 } END { printf "%.0f", s }'; }
+switches() { cat /proc/"$1"/task/*/status 2>/dev/null | awk '/ctxt_switches/ { s += $2 } END { printf "%.0f", s }'; }
+# Gone, or gone but for its exit status (a child not waited for yet).
+ended() { ! [ -e /proc/"$1" ] || grep -q '^State:[[:space:]]*Z' /proc/"$1"/status 2>/dev/null; }
+rss_kb() { awk '/^VmRSS/ { print $2 }' /proc/"$1"/status; }
+now_ns() { date +%s%N; }
+log_bytes() { stat -c %s "$1"; }
+
+# record PROGRAM STATE METRIC VALUE
+record() { echo "$1 $2 $3 $4" >>"$results"; }
+
+# window PROGRAM STATE PID SECONDS [LOG]: measures one window of time.
+window() {
+    local program=$1 state=$2 pid=$3 length=$4 log=${5:-}
+    local t0 c0 x0 s0 l0 t1 c1 x1 s1 l1 span
+    t0=$(now_ns) c0=$(cpu_ns "$pid") x0=$(cpu_ns "$xvfb") s0=$(switches "$pid")
+    [ -n "$log" ] && l0=$(log_bytes "$log")
+    sleep "$length"
+    t1=$(now_ns) c1=$(cpu_ns "$pid") x1=$(cpu_ns "$xvfb") s1=$(switches "$pid")
+    span=$((t1 - t0))
+    if [ -n "$log" ]; then
+        # The paint log is counted in runs of its own, apart from the CPU.
+        l1=$(log_bytes "$log")
+        local chunk
+        chunk=$(tail -c +$((l0 + 1)) "$log" | head -c $((l1 - l0)))
+        record "$program" "$state" frames_per_s \
+            "$(grep -c 'Painting and flushing' <<<"$chunk" | awk -v s=$span '{ printf "%.1f", $1 * 1e9 / s }')"
+        record "$program" "$state" paints_per_s \
+            "$(grep -c 'painting: Drawing' <<<"$chunk" | awk -v s=$span '{ printf "%.1f", $1 * 1e9 / s }')"
+    fi
+    if [ "$program" != game ] || [ -z "$log" ]; then
+        record "$program" "$state" cpu_pct "$(awk -v c=$((c1 - c0)) -v s=$span 'BEGIN { printf "%.2f", 100 * c / s }')"
+        record "$program" "$state" x_cpu_pct "$(awk -v c=$((x1 - x0)) -v s=$span 'BEGIN { printf "%.2f", 100 * c / s }')"
+        record "$program" "$state" wakeups_per_s "$(awk -v c=$((s1 - s0)) -v s=$span 'BEGIN { printf "%.1f", c * 1e9 / s }')"
+    fi
+}
+
+# game_run measure|count ROUND
+game_run() {
+    local mode=$1 round=$2 dir log=""
+    dir=$(mktemp -d -p "$work")
+    cp "$game_exe" "$dir/tombel"
+    # Level 3: credit enough for as many hands as the double-up may take.
+    printf '"Igrac 1"\r\n"3"\r\n"1"\r\n"x"\r\n' >"$dir/config.not"
+    if [ "$mode" = count ]; then
+        log="$dir/paint.log"
+        (cd "$dir" && QT_LOGGING_RULES="qt.widgets.painting=true" exec ./tombel 2>"$log" >/dev/null) &
+    else
+        (cd "$dir" && exec ./tombel >/dev/null 2>&1) &
+    fi
+    app=$!
+    wait_for 10 shown Intrro || fail "round $round: the intro did not appear"
+    # The fade runs 5.12 s from the intro's load.
+    sleep 0.5
+    window game intro_fade "$app" 3.5 "$log"
+    wait_for 10 only_shown glavniMeni || fail "round $round: the menu did not open"
+    sleep 1
+    pointer glavniMeni 180 216 # over "nova igra"
+    sleep 0.5
+    window game menu_flash "$app" "$secs" "$log"
+    click glavniMeni 180 216
+    wait_for 5 only_shown KarteIgra || fail "round $round: nova igra did not open the table"
+    sleep 0.5
+    press KarteIgra F2 Return
+    sleep 0.5
+    window game table_spin "$app" "$secs" "$log"
+    if [ "$mode" = count ]; then
+        kill "$app"
+        wait "$app" 2>/dev/null
+        app=""
+        return
+    fi
+
+    # Every screen once: the rest of the hand, hands until one wins (holding
+    # the cards that show the commonest picture), the double-up, back, the
+    # options and the controls.
+    local hands=1
+    while true; do
+        press KarteIgra Return
+        sleep 0.15
+        press KarteIgra $(commonest_cards) Return
+        sleep 0.15
+        press KarteIgra Return Insert
+        wait_for 1 shown VecaManja && break
+        hands=$((hands + 1))
+        [ $hands -gt 100 ] && fail "round $round: no win in 100 hands"
+        press KarteIgra Return Return
+        sleep 0.15
+    done
+    sleep 0.5
+    press VecaManja Return
+    wait_for 5 only_shown KarteIgra || fail "round $round: the double-up did not return"
+    click KarteIgra 300 31 # kraj igre
+    wait_for 5 only_shown glavniMeni || fail "round $round: kraj igre did not return"
+    click glavniMeni 160 247 # opcije
+    wait_for 5 only_shown Opcije || fail "round $round: opcije did not open"
+    sleep 0.3
+    click Opcije 300 350 # unazad
+    wait_for 5 only_shown glavniMeni || fail "round $round: unazad did not return"
+    click glavniMeni 160 280 # kontrole
+    wait_for 5 only_shown Kontrole || fail "round $round: kontrole did not open"
+    sleep 0.3
+    click Kontrole 300 350
+    wait_for 5 only_shown glavniMeni || fail "round $round: unazad did not return"
+    sleep 2
+    record game session rss_kb "$(rss_kb "$app")"
+    record game session hands_to_win "$hands"
+    click glavniMeni 155 350 # izlaz
+    wait_for 5 ended "$app" || kill "$app"
+    wait "$app" 2>/dev/null
+    app=""
+}
+
+bare_run() {
+    local round=$1 log="$work/bare-$1.log"
+    QT_LOGGING_RULES="qt.widgets.painting=true" "$bare_exe" "$bare_picture" 2>"$log" >/dev/null &
+    app=$!
+    wait_for 10 window_of bare || fail "round $round: the bare window did not appear"
+    sleep 0.5
+    window bare intro_fade "$app" 3.5 "$log"
+    sleep 1
+    window bare menu_flash "$app" "$secs" "$log"
+    sleep 0.5
+    window bare table_spin "$app" "$secs" "$log"
+    sleep 2
+    record bare session rss_kb "$(rss_kb "$app")"
+    kill "$app"
+    wait "$app" 2>/dev/null
+    app=""
+}
+
+# The bare window recolouring one text every 20 ms: what the same fifty
+# changes a second cost a plain Qt window here.
+flash_run() {
+    local round=$1
+    "$bare_exe" "$bare_picture" flash >/dev/null 2>&1 &
+    app=$!
+    wait_for 10 window_of bare || fail "round $round: the bare window did not appear"
+    sleep 1
+    window flash menu_flash "$app" "$secs"
+    kill "$app"
+    wait "$app" 2>/dev/null
+    app=""
+}
+
+for round in $(seq 1 "$rounds"); do
+    echo "== round $round of $rounds" >&2
+    if [ $((round % 2)) = 1 ]; then
+        game_run measure "$round"
+        bare_run "$round"
+    else
+        bare_run "$round"
+        game_run measure "$round"
+    fi
+    game_run count "$round"
+    flash_run "$round"
+    game=$(awk '$1 == "game" && $3 == "rss_kb" { v = $4 } END { print v }' "$results")
+    bare=$(awk '$1 == "bare" && $3 == "rss_kb" { v = $4 } END { print v }' "$results")
+    record game session rss_ratio "$(awk -v g="$game" -v b="$bare" 'BEGIN { printf "%.3f", g / b }')"
+done
+
+# median [min..max] of a column of numbers
+summary() {
+    sort -g | awk '{ v[NR] = $1 } END {
+        if (NR == 0) { print "-"; exit }
+        m = NR % 2 ? v[(NR + 1) / 2] : (v[NR / 2] + v[NR / 2 + 1]) / 2
+        printf "%g [%g..%g]", m, v[1], v[NR] }'
+}
+values() { awk -v p="$1" -v s="$2" -v m="$3" '$1 == p && $2 == s && $3 == m { print $4 }' "$results"; }
+median() { values "$@" | sort -g | awk '{ v[NR] = $1 } END { print NR % 2 ? v[(NR + 1) / 2] : (v[NR / 2] + v[NR / 2 + 1]) / 2 }'; }
+# goal STATE METRIC LIMIT: whether the game's median keeps within the limit.
+goal() {
+    awk -v m="$(median game "$1" "$2")" -v l="$3" 'BEGIN { print (m <= l ? "met" : "MISSED") " (<= " l ")" }'
+}
+
+echo
+echo "Tombel against a bare Qt window, $rounds rounds of ${secs} s windows on $(nproc) cores, Qt $(qtpaths6 --qt-version 2>/dev/null || echo 6)"
+echo "median [range]"
+printf '%-12s %-14s %-28s %-28s %-28s %s\n' state figure tombel bare "bare, one text flashing" goal
+for state in intro_fade menu_flash table_spin; do
+    for metric in cpu_pct x_cpu_pct frames_per_s paints_per_s wakeups_per_s; do
+        case "$state/$metric" in
+        intro_fade/cpu_pct | menu_flash/cpu_pct | table_spin/cpu_pct) target=$(goal "$state" "$metric" 1) ;;
+        menu_flash/x_cpu_pct) target=$(goal "$state" "$metric" 0.5) ;;
+        *) target="" ;;
+        esac
+        printf '%-12s %-14s %-28s %-28s %-28s %s\n' "$state" "$metric" \
+            "$(values game "$state" "$metric" | summary)" "$(values bare "$state" "$metric" | summary)" \
+            "$(values flash "$state" "$metric" | summary)" "$target"
+    done
+done
+printf '%-12s %-14s %-28s %-28s\n' session rss_kb "$(values game session rss_kb | summary)" \
+    "$(values bare session rss_kb | summary)"
+printf '%-12s %-14s %-28s %-28s %-28s %s\n' session rss_ratio "$(values game session rss_ratio | summary)" "1" \
+    "" "$(goal session rss_ratio 1.3)"
+printf '%-12s %-14s %-28s\n' session hands_to_win "$(values game session hands_to_win | summary)"
