@@ -21,54 +21,24 @@ fail() {
     exit 1
 }
 
-# A display of our own.
-for n in $(seq 140 199); do
-    [ -e "/tmp/.X11-unix/X$n" ] || [ -e "/tmp/.X$n-lock" ] || { display=":$n"; break; }
-done
-Xvfb "$display" -screen 0 1280x1024x24 -nolisten tcp >"$work/xvfb.log" 2>&1 &
-xvfb=$!
-export DISPLAY=$display
-export QT_QPA_PLATFORM=xcb
+source "$(dirname "${BASH_SOURCE[0]}")/xsession.sh"
+display=""
 app=""
 wm=""
+xvfb=""
 cleanup() {
     [ -n "$app" ] && kill "$app" 2>/dev/null
     [ -n "$wm" ] && kill "$wm" 2>/dev/null
-    kill "$xvfb" 2>/dev/null
+    [ -n "$xvfb" ] && kill "$xvfb" 2>/dev/null
     wait 2>/dev/null
 }
 trap cleanup EXIT
-
-# wait_for SECONDS COMMAND...: polls until the command succeeds.
-wait_for() {
-    local deadline=$((SECONDS + $1))
-    shift
-    until "$@" >/dev/null 2>&1; do
-        [ $SECONDS -ge $deadline ] && return 1
-        sleep 0.05
-    done
-}
-wait_for 10 xdpyinfo || fail "the X server did not start"
+start_x 140 199 "$work/xvfb.log"
 openbox --sm-disable >"$work/openbox.log" 2>&1 &
 wm=$!
 wm_running() { xprop -root _NET_SUPPORTING_WM_CHECK | grep -q 'window id'; }
 wait_for 10 wm_running || fail "the window manager did not start"
 
-# The one visible Tombel window whose role names the screen.
-window_of() {
-    local w
-    for w in $(xdotool search --onlyvisible --name '^Tombel$' 2>/dev/null); do
-        if xprop -id "$w" WM_WINDOW_ROLE 2>/dev/null | grep -q "\"$1\""; then
-            echo "$w"
-            return 0
-        fi
-    done
-    return 1
-}
-shown() { window_of "$1" >/dev/null; }
-only_shown() {
-    shown "$1" && [ "$(xdotool search --onlyvisible --name '^Tombel$' | wc -l)" -eq 1 ]
-}
 # The client area's place on the desktop and the frame's extents round it.
 client_at() {
     xwininfo -id "$1" | awk '/Absolute upper-left X/ {x = $4} /Absolute upper-left Y/ {y = $4}

@@ -54,54 +54,26 @@ work=$(mktemp -d)
 results="$work/results"
 : >"$results"
 
+source "$root/tests/e2e/xsession.sh"
 display=${BENCH_DISPLAY:-}
-if [ -z "$display" ]; then
-    for n in $(seq 100 139); do
-        [ -e "/tmp/.X11-unix/X$n" ] || [ -e "/tmp/.X$n-lock" ] || { display=":$n"; break; }
-    done
-fi
-[ -n "$display" ] || fail "no free X display"
-Xvfb "$display" -screen 0 1280x1024x24 -nolisten tcp >"$work/xvfb.log" 2>&1 &
-xvfb=$!
-export DISPLAY=$display QT_QPA_PLATFORM=xcb
+xvfb=""
 unset QT_LOGGING_RULES
 app=""
 cleanup() {
     [ -n "$app" ] && kill "$app" 2>/dev/null
-    kill "$xvfb" 2>/dev/null
+    [ -n "$xvfb" ] && kill "$xvfb" 2>/dev/null
     wait 2>/dev/null
     rm -rf "$work"
 }
 trap cleanup EXIT
 
-wait_for() {
-    local deadline=$((SECONDS + $1))
-    shift
-    until "$@" >/dev/null 2>&1; do
-        [ $SECONDS -ge $deadline ] && return 1
-        sleep 0.05
-    done
-}
-wait_for 10 xdpyinfo || fail "Xvfb did not start on $display"
+start_x 100 139 "$work/xvfb.log"
 
-# The one visible window of that title whose role names the screen.
-window_of() {
-    local w
-    for w in $(xdotool search --onlyvisible --name "^$1\$" 2>/dev/null); do
-        if [ -z "${2:-}" ] || xprop -id "$w" WM_WINDOW_ROLE 2>/dev/null | grep -q "\"$2\""; then
-            echo "$w"
-            return 0
-        fi
-    done
-    return 1
-}
-shown() { window_of Tombel "$1" >/dev/null; }
-only_shown() { shown "$1" && [ "$(xdotool search --onlyvisible --name '^Tombel$' | wc -l)" -eq 1 ]; }
-pointer() { xdotool mousemove --window "$(window_of Tombel "$1")" "$2" "$3"; }
+pointer() { xdotool mousemove --window "$(window_of "$1")" "$2" "$3"; }
 click() { pointer "$@" && xdotool click 1; }
 press() {
     local w
-    w=$(window_of Tombel "$1") || return 1
+    w=$(window_of "$1") || return 1
     xdotool windowfocus --sync "$w" 2>/dev/null || true
     shift
     xdotool key --delay 40 "$@"
@@ -110,7 +82,7 @@ press() {
 # The digit keys of the cards that show the picture most of them show.
 commonest_cards() {
     local shot="$work/cards.png" n=0 left
-    import -window "$(window_of Tombel KarteIgra)" "$shot" 2>/dev/null
+    import -window "$(window_of KarteIgra)" "$shot" 2>/dev/null
     for left in 38 143 248 352 456; do
         n=$((n + 1))
         echo "$n $(convert "$shot" -crop 20x20+$((left + 36))+270 +repage rgb:- | md5sum)"
@@ -237,7 +209,7 @@ bare_run() {
     local round=$1 log="$work/bare-$1.log"
     QT_LOGGING_RULES="qt.widgets.painting=true" "$bare_exe" "$bare_picture" 2>"$log" >/dev/null &
     app=$!
-    wait_for 10 window_of bare || fail "round $round: the bare window did not appear"
+    wait_for 10 window_of "" bare || fail "round $round: the bare window did not appear"
     sleep 0.5
     window bare intro_fade "$app" 3.5 "$log"
     sleep 1
@@ -257,7 +229,7 @@ flash_run() {
     local round=$1
     "$bare_exe" "$bare_picture" flash >/dev/null 2>&1 &
     app=$!
-    wait_for 10 window_of bare || fail "round $round: the bare window did not appear"
+    wait_for 10 window_of "" bare || fail "round $round: the bare window did not appear"
     sleep 1
     window flash menu_flash "$app" "$secs"
     kill "$app"
