@@ -140,10 +140,10 @@ game_run() {
         log="$dir/paint.log"
         (cd "$dir" && QT_LOGGING_RULES="qt.widgets.painting=true" exec ./tombel 2>"$log" >/dev/null) &
     else
-        (cd "$dir" && exec ./tombel >/dev/null 2>&1) &
+        (cd "$dir" && exec ./tombel 2>"$dir/game.err" >/dev/null) &
     fi
     app=$!
-    wait_for 10 shown Intrro || fail "round $round: the intro did not appear"
+    wait_for 10 shown Intrro || { tail -n 5 "$dir"/game.err "$log" >&2 2>/dev/null; fail "round $round: the intro did not appear"; }
     # The fade runs 5.12 s from the intro's load.
     sleep 0.5
     window game intro_fade "$app" 3.5 "$log"
