@@ -288,14 +288,15 @@ struct LoadedPicture {
     bool settled = false;
     std::optional<QPixmap> picture;
 };
-
-QHash<QString, LoadedPicture>& loadedPictures() {
-    // Left to the end of the program on purpose: pixmaps must not outlive
-    // the application object, which a static's destructor would make them.
-    static auto* loaded = new QHash<QString, LoadedPicture>;
-    return *loaded;
-}
 } // namespace
+
+struct SveSlike::LoadedUserPictures {
+    QHash<QString, LoadedPicture> byPath;
+};
+
+SveSlike::SveSlike() : userPictures_(std::make_unique<LoadedUserPictures>()) {}
+
+SveSlike::~SveSlike() = default;
 
 const QPixmap& SveSlike::builtIn(const QString& name) const {
     auto it = builtIns_.find(name);
@@ -345,11 +346,11 @@ CardColour holderOfThemePicture(int picture) {
     }
 }
 
-std::optional<QPixmap> loadUserPicture(const QString& path) {
+std::optional<QPixmap> SveSlike::loadUserPicture(const QString& path) {
     const std::optional<FileStamp> before = stampOf(path);
     if (!before)
         return std::nullopt;
-    QHash<QString, LoadedPicture>& loaded = loadedPictures();
+    QHash<QString, LoadedPicture>& loaded = userPictures_->byPath;
     if (const auto it = loaded.constFind(path);
         it != loaded.constEnd() && it->settled && it->stamp == *before)
         return it->picture;
@@ -382,7 +383,7 @@ void applyTheme(SveSlike& bank, const QString& themeNumber, const QString& progr
         for (int picture = 1; picture <= 4; ++picture) {
             const QString name =
                 QStringLiteral("temaKorisnicki%1.jpg").arg(picture, 2, 10, QChar(u'0'));
-            if (auto loaded = loadUserPicture(folder.filePath(name)))
+            if (auto loaded = bank.loadUserPicture(folder.filePath(name)))
                 bank.setHolder(holderOfThemePicture(picture), *loaded);
         }
         return;

@@ -11,11 +11,17 @@
 #include <QString>
 #include <array>
 #include <map>
+#include <memory>
 #include <optional>
 
 class SveSlike {
 public:
     enum class Picture { Eks, VecaManja, Dolar, Unazad };
+
+    SveSlike();
+    ~SveSlike();
+    SveSlike(const SveSlike&) = delete;
+    SveSlike& operator=(const SveSlike&) = delete;
 
     // Picture P (1..4) of built-in theme T (1..5), named Tema{T}{P}.
     const QPixmap& tema(int theme, int picture) const;
@@ -29,12 +35,22 @@ public:
     // pictures it scaled earlier are still current.
     int holderGeneration() const { return generation_; }
 
+    // Loads one picture of the player's own, decoded straight to the card
+    // size, so that the size of the source costs neither memory nor much
+    // time. Refuses files that are not pictures, are cut short, change while
+    // they are read, or would take the decoder too long or too much memory.
+    // The bank keeps what each file gave, so a file that has not changed
+    // since it was last loaded is not decoded again.
+    std::optional<QPixmap> loadUserPicture(const QString& path);
+
 private:
     // Every built-in picture is decoded at its first use and kept here, the
     // program's only copy of it.
     const QPixmap& builtIn(const QString& name) const;
 
     mutable std::map<QString, QPixmap> builtIns_;
+    struct LoadedUserPictures;
+    std::unique_ptr<LoadedUserPictures> userPictures_;
     std::array<QPixmap, 4> holders_;
     int generation_ = 0;
 };
@@ -48,10 +64,3 @@ CardColour holderOfThemePicture(int picture);
 // Grafika/temaKorisnicki01.jpg .. 04.jpg from the program's folder; a picture
 // that cannot be loaded leaves its holder as it was.
 void applyTheme(SveSlike& bank, const QString& themeNumber, const QString& programFolder);
-
-// Loads one picture of the player's own, decoded straight to the card size,
-// so that the size of the source costs neither memory nor much time. Refuses
-// files that are not pictures, are cut short, change while they are read, or
-// would take the decoder too long or too much memory. A file that has not
-// changed since it was last loaded is not decoded again.
-std::optional<QPixmap> loadUserPicture(const QString& path);

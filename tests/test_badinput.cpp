@@ -848,7 +848,7 @@ void BadInputTest::pictureRewrittenWhileLoading() {
         QVERIFY(writer.write(busyPicture({700, 700}, quint32(10 + i))));
         const QString name = QStringLiteral("photo%1.jpg").arg(i);
         program.folder.write(name, photos[i]);
-        const std::optional<QPixmap> loaded = loadUserPicture(program.folder.file(name));
+        const std::optional<QPixmap> loaded = SveSlike().loadUserPicture(program.folder.file(name));
         QVERIFY(loaded);
         whole[i] = *loaded;
     }
