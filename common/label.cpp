@@ -5,6 +5,7 @@
 #include <QMouseEvent>
 #include <QPainter>
 #include <QTextLayout>
+#include <algorithm>
 
 namespace {
 QColor toQColor(std::uint32_t value) {
@@ -79,45 +80,73 @@ void Label::setBoxed() {
     setForeColor(0);
 }
 
-void Label::setColourAnimated() {
+void Label::setColourAnimated(int keptColours) {
     colourAnimated_ = true;
+    keptColours_ = static_cast<std::size_t>(std::max(keptColours, 0));
+    frames_.clear();
     setAttribute(Qt::WA_OpaquePaintEvent);
     update();
 }
 
 void Label::changeEvent(QEvent* event) {
-    if (event->type() == QEvent::FontChange)
+    if (event->type() == QEvent::FontChange) {
         layout_.reset();
+        frames_.clear();
+    }
     QLabel::changeEvent(event);
 }
 
 void Label::moveEvent(QMoveEvent* event) {
-    backdrop_ = QPixmap();
+    forgetFrames();
     QLabel::moveEvent(event);
 }
 
 void Label::resizeEvent(QResizeEvent* event) {
-    backdrop_ = QPixmap();
+    forgetFrames();
     layout_.reset();
     QLabel::resizeEvent(event);
 }
 
-void Label::paintEvent(QPaintEvent* event) {
-    if (colourAnimated_ && !wordWrap() && isEnabled() && parentWidget())
-        paintAnimated();
-    else
-        QLabel::paintEvent(event);
+void Label::hideEvent(QHideEvent* event) {
+    // A hidden screen gives back what it can draw again.
+    forgetFrames();
+    QLabel::hideEvent(event);
 }
 
-void Label::paintAnimated() {
+void Label::forgetFrames() {
+    backdrop_ = QPixmap();
+    frames_.clear();
+}
+
+void Label::paintEvent(QPaintEvent* event) {
+    if (!colourAnimated_ || wordWrap() || !isEnabled() || !parentWidget()) {
+        QLabel::paintEvent(event);
+        return;
+    }
+    prepareAnimated();
+    QPainter painter(this);
+    if (keptColours_ > 0) {
+        painter.drawPixmap(0, 0, frameIn(foreColor_));
+    } else {
+        painter.drawPixmap(0, 0, backdrop_);
+        drawCaption(painter, foreColor_);
+    }
+}
+
+void Label::prepareAnimated() {
+    if (layout_ && layout_->text() != text()) {
+        layout_.reset();
+        frames_.clear();
+    }
     if (backdrop_.size() != size()) {
+        frames_.clear();
         backdrop_ = QPixmap(size());
         parentWidget()->render(&backdrop_, QPoint(), QRegion(geometry()),
                                QWidget::DrawWindowBackground);
     }
     // Laid out as QPainter::drawText lays out one line in a box, so the text
     // lands on exactly the pixels the plain label would give it.
-    if (!layout_ || layout_->text() != text()) {
+    if (!layout_) {
         layout_ = std::make_unique<QTextLayout>(text(), font(), this);
         QTextOption option;
         option.setTextDirection(Qt::LeftToRight);
@@ -132,9 +161,9 @@ void Label::paintAnimated() {
         }
         layout_->endLayout();
     }
+}
 
-    QPainter painter(this);
-    painter.drawPixmap(0, 0, backdrop_);
+void Label::drawCaption(QPainter& painter, std::uint32_t colour) const {
     if (text().isEmpty() || layout_->lineCount() == 0)
         return;
     const QTextLine line = layout_->lineAt(0);
@@ -149,8 +178,20 @@ void Label::paintAnimated() {
         y = height() - line.height();
     else if (align & Qt::AlignVCenter)
         y = (height() - line.height()) / 2;
-    painter.setPen(toQColor(foreColor_));
+    painter.setPen(toQColor(colour));
     line.draw(&painter, QPointF(x, y));
+}
+
+const QPixmap& Label::frameIn(std::uint32_t colour) {
+    if (const auto kept = frames_.find(colour); kept != frames_.end())
+        return kept->second;
+    if (frames_.size() >= keptColours_)
+        frames_.clear();
+    QPixmap& frame = frames_[colour];
+    frame = backdrop_.copy();
+    QPainter painter(&frame);
+    drawCaption(painter, colour);
+    return frame;
 }
 
 void Label::mousePressEvent(QMouseEvent* event) {

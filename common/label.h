@@ -8,6 +8,7 @@
 #include <QPixmap>
 #include <cstdint>
 #include <memory>
+#include <unordered_map>
 
 class QTextLayout;
 
@@ -43,9 +44,13 @@ public:
     // (the menu's flash, the intro's fade): the label keeps its text laid out
     // and a copy of the screen's drawing beneath it, and paints both itself,
     // so a new colour repaints the label's box alone and lays out nothing.
-    // Only for a label that no other control overlaps, on a screen whose own
-    // drawing never changes under it.
-    void setColourAnimated();
+    // Colours that come round again can be kept drawn: keptColours is how
+    // many boxes the label keeps, one a colour, so a cycle that fits repaints
+    // with one copy once it has gone round. A fade, which meets few colours
+    // twice, keeps none: drawing a colour into a kept box costs more than
+    // drawing it on the screen. Only for a label that no other control
+    // overlaps, on a screen whose own drawing never changes under it.
+    void setColourAnimated(int keptColours = 0);
 
 signals:
     void clicked();
@@ -59,15 +64,23 @@ protected:
     void changeEvent(QEvent* event) override;
     void moveEvent(QMoveEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
+    void hideEvent(QHideEvent* event) override;
 
 private:
-    void paintAnimated();
+    void prepareAnimated();
+    void drawCaption(QPainter& painter, std::uint32_t colour) const;
+    const QPixmap& frameIn(std::uint32_t colour);
+    void forgetFrames();
 
     std::uint32_t foreColor_ = 0xFFFFFF;
     bool pressed_ = false;
     bool colourAnimated_ = false;
-    // Both made at the first paint and kept until the caption, the font or
-    // the box changes.
+    // Made at the first paint and kept until the caption, the font or the
+    // box changes, or the label is hidden.
     std::unique_ptr<QTextLayout> layout_;
     QPixmap backdrop_;
+    // The box as each kept colour shows it; a colour past keptColours_
+    // starts the store afresh.
+    std::size_t keptColours_ = 0;
+    std::unordered_map<std::uint32_t, QPixmap> frames_;
 };

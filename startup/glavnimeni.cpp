@@ -35,9 +35,10 @@ glavniMeni::glavniMeni(ScreenSwitcher& switcher, SveSlike& bank)
     statusLabel_->setWordWrap(true);
     for (Label* caption : {title, newGameItem, optionsItem, controlsItem, creditsItem, exitItem})
         caption->fitToCaption();
-    // The flash recolours an item fifty times a second.
+    // The flash recolours an item fifty times a second, going round the
+    // cycle's colours and back to the resting one.
     for (Label* item : {newGameItem, optionsItem, controlsItem, creditsItem, exitItem})
-        item->setColourAnimated();
+        item->setColourAnimated(MenuFlash::coloursInCycle + 1);
 
     // The rule under the title, the one above "izlaz" and the one between the
     // items and the explanation.

@@ -15,6 +15,8 @@ class MenuFlash {
 public:
     // RGB(250, 250, 250): every item's colour while it is not flashing.
     static constexpr std::uint32_t restingColour = 250u + 250u * 256u + 250u * 65536u;
+    // The colours one cycle shows.
+    static constexpr int coloursInCycle = 10;
 
     // The state every showing of the menu starts from: nothing hovered, and
     // the phase one tick before black.

@@ -103,6 +103,7 @@ private slots:
     void leavingTheWindowKeepsTheFlash();
     void flashSleepsAtRest();
     void aFlashTickRepaintsTheItemAlone();
+    void flashCyclesRepeatTheirPictures();
     void firstShowing();
     void returnResetsItemsButKeepsStatus();
     void clicks_data();
@@ -370,6 +371,38 @@ void MainMenuTest::aFlashTickRepaintsTheItemAlone() {
     QCOMPARE(itemPaints.paints, 3);
     QCOMPARE(menuPaints.paints, 0);
     QCOMPARE(statusPaints.paints, 0);
+}
+
+// An item keeps the pictures of the cycle's colours once drawn: the second
+// round, and a round after the menu was hidden and shown again, show exactly
+// what the first showed.
+void MainMenuTest::flashCyclesRepeatTheirPictures() {
+    MenuRig rig;
+    const QString name = QStringLiteral("menuOpcije");
+    const QRect box = rig.label(name)->geometry();
+    const auto round = [&] {
+        QList<QImage> pictures;
+        for (int tick = 0; tick < 10; ++tick) {
+            rig.tickShowing(name);
+            pictures << shownWindow(*rig.menu).copy(box);
+        }
+        return pictures;
+    };
+    QVERIFY(rig.moveOver(name));
+    const QList<QImage> first = round();
+    QCOMPARE(first.size(), 10);
+    for (int tick = 1; tick < 10; ++tick)
+        QVERIFY(first[tick] != first[tick - 1]);
+    QCOMPARE(round(), first);
+
+    rig.moveTo(QPoint(1, 1));
+    rig.menu->Hide();
+    rig.menu->Show();
+    QVERIFY(QTest::qWaitForWindowExposed(rig.menu.get()));
+    QVERIFY(rig.moveOver(name));
+    QCOMPARE(round(), first);
+    // The pointer leaves, so the next test's first movement is a real one.
+    rig.moveTo(QPoint(1, 1));
 }
 
 void MainMenuTest::firstShowing() {
