@@ -224,6 +224,10 @@ bare_moving() {
     "$bare_exe" "$bare_picture" "$2" >/dev/null 2>&1 &
     app=$!
     wait_for 10 window_of "" bare || fail "round $round: the bare window did not appear"
+    # The pointer rests where the game's does while its item flashes and its
+    # cards spin. Xvfb draws the pointer itself, and every frame under it
+    # costs the server a little more.
+    xdotool mousemove --window "$(window_of "" bare)" 180 216
     sleep 1
     window bare "$3" "$app" "$4"
     kill "$app"
