@@ -13,6 +13,7 @@
 #include "startup/menuflash.h"
 #include "testsupport.h"
 
+#include <QSet>
 #include <QTest>
 #include <algorithm>
 #include <memory>
@@ -380,20 +381,24 @@ void MainMenuTest::flashCyclesRepeatTheirPictures() {
     MenuRig rig;
     const QString name = QStringLiteral("menuOpcije");
     const QRect box = rig.label(name)->geometry();
+    const int cycle = MenuFlash::coloursInCycle;
+    QList<std::uint32_t> colours;
     const auto round = [&] {
         QList<QImage> pictures;
-        for (int tick = 0; tick < 10; ++tick) {
-            rig.tickShowing(name);
+        for (int tick = 0; tick < cycle; ++tick) {
+            colours << rig.tickShowing(name);
             pictures << shownWindow(*rig.menu).copy(box);
         }
         return pictures;
     };
     QVERIFY(rig.moveOver(name));
     const QList<QImage> first = round();
-    QCOMPARE(first.size(), 10);
-    for (int tick = 1; tick < 10; ++tick)
+    // A cycle shows as many colours as the item keeps, each a picture of its own.
+    QCOMPARE(QSet<std::uint32_t>(colours.begin(), colours.end()).size(), cycle);
+    for (int tick = 1; tick < cycle; ++tick)
         QVERIFY(first[tick] != first[tick - 1]);
     QCOMPARE(round(), first);
+    QCOMPARE(colours.mid(cycle), colours.first(cycle));
 
     rig.moveTo(QPoint(1, 1));
     rig.menu->Hide();

@@ -136,6 +136,9 @@ game_run() {
     cp "$game_exe" "$dir/tombel"
     # Level 3: credit enough for as many hands as the double-up may take.
     printf '"Igrac 1"\r\n"3"\r\n"1"\r\n"x"\r\n' >"$dir/config.not"
+    # Off the intro's texts, which stand where the pointer starts (the middle
+    # of the screen): the server draws the pointer anew over every frame it touches.
+    xdotool mousemove 0 0
     if [ "$mode" = count ]; then
         log="$dir/paint.log"
         (cd "$dir" && QT_LOGGING_RULES="qt.widgets.painting=true" exec ./tombel 2>"$log" >/dev/null) &
