@@ -138,8 +138,8 @@ void Label::prepareAnimated() {
         layout_.reset();
         frames_.clear();
     }
+    // A new box forgot its kept pictures with its backdrop (forgetFrames).
     if (backdrop_.size() != size()) {
-        frames_.clear();
         backdrop_ = QPixmap(size());
         parentWidget()->render(&backdrop_, QPoint(), QRegion(geometry()),
                                QWidget::DrawWindowBackground);
