@@ -22,7 +22,6 @@ fail() {
 }
 
 source "$(dirname "${BASH_SOURCE[0]}")/xsession.sh"
-display=""
 app=""
 wm=""
 xvfb=""
@@ -33,7 +32,7 @@ cleanup() {
     wait 2>/dev/null
 }
 trap cleanup EXIT
-start_x 140 199 "$work/xvfb.log"
+start_x "$work/xvfb.log"
 openbox --sm-disable >"$work/openbox.log" 2>&1 &
 wm=$!
 wm_running() { xprop -root _NET_SUPPORTING_WM_CHECK | grep -q 'window id'; }

@@ -2,21 +2,24 @@
 # that polls instead of sleeping, and the program's windows found by their
 # role. Sourced, not run; the caller defines fail().
 
-# start_x FIRST LAST LOG: starts Xvfb on $display, or on the first free display
-# from FIRST to LAST, exports DISPLAY, sets $xvfb to its process and waits
-# until it answers.
+# start_x LOG: starts a private Xvfb on a display it picks itself (so runs
+# side by side never share one), exports DISPLAY, sets $xvfb to its process
+# and waits until it answers.
 start_x() {
-    local n
-    if [ -z "${display:-}" ]; then
-        for n in $(seq "$1" "$2"); do
-            [ -e "/tmp/.X11-unix/X$n" ] || [ -e "/tmp/.X$n-lock" ] || { display=":$n"; break; }
-        done
-    fi
-    [ -n "${display:-}" ] || fail "no free X display"
-    Xvfb "$display" -screen 0 1280x1024x24 -nolisten tcp >"$3" 2>&1 &
+    local number="$1.display"
+    : >"$number"
+    Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp 3>"$number" >"$1" 2>&1 &
     xvfb=$!
-    export DISPLAY=$display QT_QPA_PLATFORM=xcb
-    wait_for 10 xdpyinfo || fail "the X server did not start on $display"
+    # Xvfb writes the display's number once it accepts connections.
+    local deadline=$((SECONDS + 10))
+    until grep -q '^[0-9]' "$number"; do
+        kill -0 "$xvfb" 2>/dev/null || fail "the X server did not start: $(tail -n 3 "$1")"
+        [ $SECONDS -ge $deadline ] && fail "the X server did not say which display it took"
+        sleep 0.05
+    done
+    export DISPLAY=":$(head -n 1 "$number")" QT_QPA_PLATFORM=xcb
+    wait_for 10 xdpyinfo || fail "the X server on $DISPLAY does not answer"
+    kill -0 "$xvfb" 2>/dev/null || fail "the X server on $DISPLAY is not ours"
 }
 
 # wait_for SECONDS COMMAND...: polls until the command succeeds.

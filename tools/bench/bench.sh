@@ -10,7 +10,6 @@
 #
 # Environment:
 #   BENCH_SECONDS  length of each measured window in seconds (5)
-#   BENCH_DISPLAY  the X display to start Xvfb on (the first free from :100)
 #   BENCH_JOBS     parallel build jobs (4)
 #
 # Each round runs the game twice: once measured (the intro's fade, a flashing
@@ -55,7 +54,6 @@ results="$work/results"
 : >"$results"
 
 source "$root/tests/e2e/xsession.sh"
-display=${BENCH_DISPLAY:-}
 xvfb=""
 unset QT_LOGGING_RULES
 app=""
@@ -67,7 +65,7 @@ cleanup() {
 }
 trap cleanup EXIT
 
-start_x 100 139 "$work/xvfb.log"
+start_x "$work/xvfb.log"
 
 pointer() { xdotool mousemove --window "$(window_of "$1")" "$2" "$3"; }
 click() { pointer "$@" && xdotool click 1; }
