@@ -1,9 +1,10 @@
 #pragma once
-// The program's composition root: owns the six screens and the image bank,
-// creates each screen on its first touch (running its load there), and
-// carries out every switch between screens.
+// The program's composition root: owns the window, the six screens that are
+// its pages and the image bank, creates each screen on its first touch
+// (running its load there), and carries out every switch between screens.
 
 #include "common/imagebank.h"
+#include "common/screenframe.h"
 #include "common/switcher.h"
 
 #include <array>
@@ -36,6 +37,8 @@ public:
     VecaManja* doubleUp() const;
 
     SveSlike& bank() { return bank_; }
+    ScreenFrame& frame() override { return frame_; }
+    const ScreenFrame& frame() const { return frame_; }
 
     void switchTo(Screen& from, ScreenId target, Placing placing, Leaving leaving) override;
     void openDoubleUp(Screen& table, const DoubleUpEntry& entry) override;
@@ -57,5 +60,7 @@ private:
     RandomSource& random_;
     std::function<void()> onEnd_;
     SveSlike bank_;
+    // Before the screens: they are its children and go first.
+    ScreenFrame frame_{[this] { closeRequested(); }};
     std::array<std::unique_ptr<Screen>, allScreens.size()> screens_;
 };

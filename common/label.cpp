@@ -138,9 +138,15 @@ void Label::prepareAnimated() {
         layout_.reset();
         frames_.clear();
     }
-    // A new box forgot its kept pictures with its backdrop (forgetFrames).
-    if (backdrop_.size() != size()) {
-        backdrop_ = QPixmap(size());
+    // Made at the window's pixel ratio, so the text is as sharp as a plain
+    // label's at any scale. A new box forgot its kept pictures with its
+    // backdrop (forgetFrames); a new ratio forgets them here.
+    const qreal ratio = devicePixelRatioF();
+    const QSize pixels = (QSizeF(size()) * ratio).toSize();
+    if (backdrop_.size() != pixels || backdrop_.devicePixelRatio() != ratio) {
+        frames_.clear();
+        backdrop_ = QPixmap(pixels);
+        backdrop_.setDevicePixelRatio(ratio);
         parentWidget()->render(&backdrop_, QPoint(), QRegion(geometry()),
                                QWidget::DrawWindowBackground);
     }

@@ -7,10 +7,10 @@ void showSaveFailed(QWidget* screen, std::function<void()> dismissed) {
         new QMessageBox(QMessageBox::Warning, QStringLiteral("Tombel"),
                         QStringLiteral("Podesavanja nisu sacuvana: datoteku config.not nije "
                                        "moguce upisati."),
-                        QMessageBox::Ok, screen);
+                        QMessageBox::Ok, screen ? screen->window() : nullptr);
     message->setObjectName(QStringLiteral("saveFailed"));
     message->setAttribute(Qt::WA_DeleteOnClose);
-    // Above every screen, whichever shows when it opens.
+    // Over the window, whichever screen shows when it opens.
     message->setWindowModality(Qt::ApplicationModal);
     if (dismissed)
         QObject::connect(message, &QMessageBox::finished, message,

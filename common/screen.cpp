@@ -1,8 +1,5 @@
 #include "common/screen.h"
 
-#include <QApplication>
-#include <QBackingStore>
-#include <QCloseEvent>
 #include <QHash>
 #include <QIcon>
 #include <QImage>
@@ -37,18 +34,12 @@ const char* screenName(ScreenId id) {
 }
 } // namespace
 
-Screen::Screen(ScreenSwitcher& switcher, ScreenId id) : switcher_(switcher), id_(id) {
-    // Every window is titled "Tombel"; the name tells them apart for tools
-    // and for the window system's session handling.
+Screen::Screen(ScreenSwitcher& switcher, ScreenId id)
+    : QWidget(&switcher.frame()), switcher_(switcher), frame_(switcher.frame()), id_(id) {
     setObjectName(QString::fromLatin1(screenName(id)));
-    setWindowRole(objectName());
-    // No minimise or maximise button is asked for. Some window managers
-    // (openbox) draw both anyway; a dialog or tool window type would not
-    // change that there and would cost the taskbar entry.
-    setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
-                   Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint);
-    setWindowTitle(QStringLiteral("Tombel"));
-    setFixedSize(clientWidth, clientHeight);
+    setGeometry(0, 0, ScreenFrame::clientWidth, ScreenFrame::clientHeight);
+    // A page is shown only through Show.
+    hide();
     setMouseTracking(true);
     QPalette p = palette();
     p.setColor(QPalette::Window, Qt::black);
@@ -57,68 +48,35 @@ Screen::Screen(ScreenSwitcher& switcher, ScreenId id) : switcher_(switcher), id_
     setScreenIcon(QStringLiteral(":/icons/screen.ico"));
 }
 
-int Screen::Left() const {
-    return frameGeometry().x() * twipsPerPixel;
-}
-int Screen::Top() const {
-    return frameGeometry().y() * twipsPerPixel;
-}
-int Screen::Width() const {
-    return frameGeometry().width() * twipsPerPixel;
-}
-int Screen::Height() const {
-    return frameGeometry().height() * twipsPerPixel;
-}
-
-namespace {
-QMargins frameMarginsOf(const QWidget& window) {
-    const QRect frame = window.frameGeometry();
-    const QRect client = window.geometry();
-    return {client.left() - frame.left(), client.top() - frame.top(),
-            frame.right() - client.right(), frame.bottom() - client.bottom()};
-}
-} // namespace
-
-QMargins Screen::desktopFrame() const {
-    // Qt knows a window's frame only while it is shown; a hidden screen
-    // borrows it from the one on show, as all screens share one frame.
-    if (isVisible())
-        return frameMarginsOf(*this);
-    for (const QWidget* window : QApplication::topLevelWidgets())
-        if (window->isVisible() && qobject_cast<const Screen*>(window))
-            return frameMarginsOf(*window);
-    return {};
+QPoint Screen::position() const {
+    if (isCurrent() || !place_)
+        return frame_.outerPosition() * twipsPerPixel;
+    return *place_;
 }
 
 void Screen::Move(int left, int top) {
-    const QPoint place(toPixels(left), toPixels(top));
-    const QMargins frame = desktopFrame();
-    if (frame.isNull() && !testAttribute(Qt::WA_WState_Created)) {
-        // No frame known yet and no window made: the platform is told that
-        // this is the frame's place and keeps it so once the frame exists.
-        move(place);
-        return;
-    }
-    // Otherwise the client area is placed inside the known frame.
-    // QWidget::move() counts a frame only while the window is shown, so a
-    // hidden screen moved with it would land a title bar too high.
-    setGeometry(QRect(place + QPoint(frame.left(), frame.top()), size()));
+    place_ = QPoint(left, top);
+    if (isCurrent())
+        frame_.moveOuterTo({toPixels(left), toPixels(top)});
 }
 
 void Screen::Show() {
-    show();
-    raise();
-    activateWindow();
+    // The screen that leaves keeps the place the window has now.
+    if (Screen* leaving = frame_.currentPage(); leaving && leaving != this)
+        leaving->place_ = leaving->position();
+    if (place_ && !isCurrent())
+        frame_.moveOuterTo({toPixels(place_->x()), toPixels(place_->y())});
+    frame_.showPage(*this, icon_);
     Form_Activate();
 }
 
 void Screen::Hide() {
+    if (isCurrent())
+        place_ = position();
     hide();
-    // A hidden screen gives back its window buffer and its decoded
-    // background: the next showing paints the whole screen anew in any case,
-    // and decoding the picture again takes a millisecond or two.
-    if (QBackingStore* store = backingStore())
-        store->resize(QSize(1, 1));
+    frame_.pageHidden(*this);
+    // A hidden screen gives back its decoded background: decoding the
+    // picture again on the next showing takes a millisecond or two.
     background_ = QPixmap();
 #ifdef __GLIBC__
     // Large blocks freed inside the heap stay counted against the program
@@ -145,7 +103,7 @@ void Screen::setScreenIcon(const QString& resourcePath) {
     auto it = icons->find(resourcePath);
     if (it == icons->end())
         it = icons->insert(resourcePath, QIcon(resourcePath));
-    setWindowIcon(*it);
+    icon_ = *it;
 }
 
 void Screen::addLine(int x1, int y1, int x2, int y2) {
@@ -161,14 +119,6 @@ void Screen::paintEvent(QPaintEvent*) {
     painter.setPen(Qt::white);
     for (const QLine& line : lines_)
         painter.drawLine(line);
-}
-
-void Screen::closeEvent(QCloseEvent* event) {
-    // Screens are only ever left through their own controls; a close from the
-    // window frame ends the program the way "izlaz" does, so no screen is
-    // ever left hidden with nothing shown.
-    event->ignore();
-    switcher_.closeRequested();
 }
 
 QPixmap loadBuiltInPicture(const QString& resourcePath) {

@@ -1,24 +1,29 @@
 #pragma once
-// The frame every screen stands in: a fixed 598 x 397 client area titled
-// "Tombel", a background picture drawn unscaled from the top-left corner (or
-// plain black), thin white rules, and the window operations the screens use
-// to hand over to each other. Positions and sizes are kept in twips, 15 to a
-// pixel, and converted here only.
+// A screen: one page of the program's window (ScreenFrame). It draws the
+// shared look, a background picture drawn unscaled from the top-left corner
+// (or plain black) with thin white rules, and carries the operations the
+// screens use to hand over to each other. Positions and sizes are kept in
+// twips, 15 to a pixel, and converted here only.
+//
+// A screen's place is the window's place while it is shown. A screen that
+// is not shown keeps the place it had when it was last shown (or where Move
+// put it), and takes the window there when it is shown again; a screen that
+// is placed where the window already stands moves nothing.
 
+#include "common/screenframe.h"
 #include "common/switcher.h"
 
+#include <QIcon>
 #include <QLine>
-#include <QMargins>
 #include <QPixmap>
 #include <QWidget>
+#include <optional>
 #include <vector>
 
 class Screen : public QWidget {
     Q_OBJECT
 public:
     static constexpr int twipsPerPixel = 15;
-    static constexpr int clientWidth = 598;
-    static constexpr int clientHeight = 397;
 
     // To the nearest pixel: 580 twips are 38.67 px and the card drawn there
     // must start at 39, inside its frame's line, not on it.
@@ -36,20 +41,15 @@ public:
     // before anything else touches it.
     virtual void Form_Load() {}
 
-    // The outer window's position and size, in twips. Move places the outer
-    // frame, whether the screen is shown, hidden or not yet framed: a hidden
-    // screen takes the frame that the window manager puts round the screen on
-    // show now, so it lands exactly where that one stands.
-    int Left() const;
-    int Top() const;
-    int Width() const;
-    int Height() const;
-    QPoint position() const { return {Left(), Top()}; }
+    // The outer window's position, in twips, as this screen has it.
+    int Left() const { return position().x(); }
+    int Top() const { return position().y(); }
+    QPoint position() const;
     void Move(int left, int top);
     void Move(QPoint twips) { Move(twips.x(), twips.y()); }
 
-    // Shows the screen without blocking, makes it the active window and runs
-    // its activation. Switching between programs does not activate a screen;
+    // Shows the screen in the window without blocking and runs its
+    // activation. Switching between programs does not activate a screen;
     // only this does.
     void Show();
     void Hide();
@@ -65,28 +65,31 @@ protected:
     virtual void Form_Activate() {}
 
     ScreenSwitcher& switcher() { return switcher_; }
+    ScreenFrame& frame() const { return frame_; }
 
     void setBackgroundPicture(const QString& resourcePath);
+    // The window's icon while this screen shows.
     void setScreenIcon(const QString& resourcePath);
     // A thin white rule between two points given in twips.
     void addLine(int x1, int y1, int x2, int y2);
 
     void paintEvent(QPaintEvent* event) override;
-    void closeEvent(QCloseEvent* event) override;
-
-    // The frame the window manager has put round this screen when it is
-    // shown, else round the screen on show; none offscreen or without one.
-    QMargins desktopFrame() const;
 
 private:
     // A screen is shown, hidden and placed only through Show, Hide and Move:
-    // Qt's own would skip the activation, the twips and the frame.
+    // Qt's own would skip the activation, the twips and the window.
     using QWidget::hide;
     using QWidget::move;
     using QWidget::show;
 
+    bool isCurrent() const { return frame_.currentPage() == this; }
+
     ScreenSwitcher& switcher_;
+    ScreenFrame& frame_;
     ScreenId id_;
+    QIcon icon_;
+    // Set by Move, and by Hide to the window's place at that moment.
+    std::optional<QPoint> place_;
     // Decoded at the first paint and given back when the screen is hidden.
     QString backgroundPath_;
     QPixmap background_;

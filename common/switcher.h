@@ -17,6 +17,7 @@
 #include <array>
 
 class Screen;
+class ScreenFrame;
 
 enum class ScreenId { Intro, MainMenu, CardTable, DoubleUp, Options, Controls };
 
@@ -32,7 +33,8 @@ struct DoubleUpEntry {
 };
 
 // Where the screen switched to stands: at the place of the screen that
-// leaves, or where it stood before.
+// leaves, so the window stays where it is, or where the target stood when it
+// was last shown, so the window goes back there.
 enum class Placing { AtCaller, Kept };
 
 // What becomes of the screen that leaves: hidden, keeping all its values, or
@@ -42,6 +44,9 @@ enum class Leaving { Hide, Unload };
 class ScreenSwitcher {
 public:
     virtual ~ScreenSwitcher() = default;
+
+    // The one window every screen is a page of.
+    virtual ScreenFrame& frame() = 0;
 
     // Leaves `from` for `target`: the target is created and loaded on its
     // first touch, placed as asked and shown; then `from` hides or unloads.

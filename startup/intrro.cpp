@@ -36,20 +36,22 @@ void Intrro::centre() {
     // The outer window is centred. Before the window manager has framed the
     // intro its frame is not known; the fade's first ticks centre it again
     // once it is (keepCentredUntilFramed).
-    const QMargins frame = desktopFrame();
+    const QMargins decoration = frame().decoration();
     const QRect area = desktop->geometry();
-    const double width = (clientWidth + frame.left() + frame.right()) * twipsPerPixel;
-    const double height = (clientHeight + frame.top() + frame.bottom()) * twipsPerPixel;
+    const double width =
+        (ScreenFrame::clientWidth + decoration.left() + decoration.right()) * twipsPerPixel;
+    const double height =
+        (ScreenFrame::clientHeight + decoration.top() + decoration.bottom()) * twipsPerPixel;
     const double left = area.x() * twipsPerPixel + area.width() * twipsPerPixel / 2.0 - width / 2.0;
     const double top =
         area.y() * twipsPerPixel + area.height() * twipsPerPixel / 2.0 - height / 2.0;
     Move(static_cast<int>(std::lround(left)), static_cast<int>(std::lround(top)));
-    centredWithFrame_ = !frame.isNull();
+    centredWithFrame_ = !decoration.isNull();
 }
 
 void Intrro::keepCentredUntilFramed() {
     // The window cannot have been dragged before it had a frame to drag by.
-    if (!centredWithFrame_ && isVisible() && !desktopFrame().isNull())
+    if (!centredWithFrame_ && isVisible() && !frame().decoration().isNull())
         centre();
 }
 

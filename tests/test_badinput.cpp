@@ -529,7 +529,7 @@ void BadInputTest::closeBoxTellsAFailedSave() {
     QVERIFY(QDir(program.folder.path()).mkdir(configName));
     glavniMeni* menu = program.startToMenu();
     QVERIFY(menu);
-    menu->close();
+    menu->window()->close();
     QCOMPARE(program.ends, 0);
     QCOMPARE(dismissSaveFailed(), 1);
     QCOMPARE(program.ends, 1);

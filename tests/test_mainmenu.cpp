@@ -3,10 +3,10 @@
 // and what each click asks of the switcher and of config.not.
 
 #include "common/fonts.h"
-#include "common/screentimer.h"
 #include "common/imagebank.h"
 #include "common/label.h"
 #include "common/runtime.h"
+#include "common/screentimer.h"
 #include "painting.h"
 #include "recordingswitcher.h"
 #include "startup/glavnimeni.h"
@@ -105,6 +105,7 @@ private slots:
     void flashSleepsAtRest();
     void aFlashTickRepaintsTheItemAlone();
     void flashCyclesRepeatTheirPictures();
+    void keptPicturesAreAsSharpAsPlainText();
     void firstShowing();
     void returnResetsItemsButKeepsStatus();
     void clicks_data();
@@ -408,6 +409,26 @@ void MainMenuTest::flashCyclesRepeatTheirPictures() {
     QCOMPARE(round(), first);
     // The pointer leaves, so the next test's first movement is a real one.
     rig.moveTo(QPoint(1, 1));
+}
+
+// The flash draws an item from pictures it keeps. Made at a lower pixel
+// ratio than the window's, they would show the item blurred beside every
+// other text at 150 or 200 %: at any scale (CTest runs this once more at
+// scale 2), an item must show exactly what a plain label draws there.
+void MainMenuTest::keptPicturesAreAsSharpAsPlainText() {
+    MenuRig rig;
+    QVERIFY(rig.moveOver(QStringLiteral("menuKontrole")));
+    rig.tickShowing(QStringLiteral("menuKontrole"));
+    Label* item = rig.label(QStringLiteral("menuKontrole"));
+    const QImage kept = rig.menu->grab(item->geometry()).toImage();
+    QCOMPARE(kept.size(), item->size() * rig.menu->devicePixelRatio());
+
+    Label plain(rig.menu.get(), "plain", {}, item->caption(), item->font());
+    plain.setGeometry(item->geometry());
+    plain.setForeColor(item->foreColor());
+    item->hide();
+    plain.show();
+    QCOMPARE(rig.menu->grab(item->geometry()).toImage(), kept);
 }
 
 void MainMenuTest::firstShowing() {

@@ -32,19 +32,49 @@ wait_for() {
     done
 }
 
-# window_of ROLE [TITLE]: the one visible window titled TITLE ("Tombel") whose
-# role names the screen; an empty ROLE takes any role.
+# window_named TITLE: the one visible window so titled.
+window_named() {
+    local found
+    found=$(xdotool search --onlyvisible --name "^$1\$" 2>/dev/null) || return 1
+    [ "$(wc -w <<<"$found")" -eq 1 ] || return 1
+    echo "$found"
+}
+
+# Tombel shows every screen as a page of one window titled "Tombel"; a page
+# is told by what it shows in one spot where no other page looks the same,
+# as the committed golden pictures hold it: the title of the menu, the
+# options and the controls, "kraj igre" on the card table, the double-up's
+# count of right guesses, the intro's black.
+golden_dir=$(cd "$(dirname "${BASH_SOURCE[0]}")/../golden" && pwd)
+declare -A page_golden=([Intrro]=intro_0 [glavniMeni]=menu_flashing [Opcije]=options_theme1
+    [Kontrole]=controls [KarteIgra]=table_idle [VecaManja]=doubleup_right_guess)
+declare -A page_spot=([Intrro]=598x150+0+0 [glavniMeni]=70x20+118+170 [Opcije]=70x20+118+170
+    [Kontrole]=70x20+118+170 [KarteIgra]=188x20+230+22 [VecaManja]=90x17+232+22)
+pages_dir=""
+
+# page_is WINDOW PAGE: the window shows that page.
+page_is() {
+    if [ -z "$pages_dir" ]; then
+        pages_dir=$(mktemp -d -p "${work:-${TMPDIR:-/tmp}}")
+        local page
+        for page in "${!page_golden[@]}"; do
+            convert "$golden_dir/${page_golden[$page]}.png" -crop "${page_spot[$page]}" +repage \
+                "$pages_dir/$page.png"
+        done
+    fi
+    import -window "$1" -crop "${page_spot[$2]}" +repage "$pages_dir/now.png" 2>/dev/null || return 1
+    local differing
+    differing=$(compare -metric AE -fuzz 3% "$pages_dir/now.png" "$pages_dir/$2.png" null: 2>&1)
+    [ "${differing%%[!0-9]*}" ] && [ "${differing%%[!0-9]*}" -le 4 ]
+}
+
+# window_of PAGE: the program's window while it shows PAGE. Once
+# $program_window is set, only that window counts: the program has one.
 window_of() {
     local w
-    for w in $(xdotool search --onlyvisible --name "^${2:-Tombel}\$" 2>/dev/null); do
-        if [ -z "$1" ] || xprop -id "$w" WM_WINDOW_ROLE 2>/dev/null | grep -q "\"$1\""; then
-            echo "$w"
-            return 0
-        fi
-    done
-    return 1
+    w=$(window_named Tombel) || return 1
+    [ -z "${program_window:-}" ] || [ "$w" = "$program_window" ] || return 1
+    page_is "$w" "$1" || return 1
+    echo "$w"
 }
 shown() { window_of "$1" >/dev/null; }
-only_shown() {
-    shown "$1" && [ "$(xdotool search --onlyvisible --name '^Tombel$' | wc -l)" -eq 1 ]
-}

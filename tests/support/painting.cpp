@@ -16,8 +16,12 @@ bool PaintCounter::eventFilter(QObject* watched, QEvent* event) {
     return false;
 }
 
-QImage shownWindow(QWidget& window) {
+QImage shownWindow(QWidget& page) {
     QCoreApplication::sendPostedEvents();
     QCoreApplication::processEvents();
-    return window.screen()->grabWindow(window.winId()).toImage();
+    QWidget* window = page.window();
+    const QRect area(page.mapTo(window, QPoint()), page.size());
+    return window->screen()
+        ->grabWindow(window->winId(), area.x(), area.y(), area.width(), area.height())
+        .toImage();
 }

@@ -17,6 +17,7 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 };
 
-// Lets every pending repaint happen, then returns the window as it is shown
-// (the window system's copy, built up by the repaints, not a fresh rendering).
-QImage shownWindow(QWidget& window);
+// Lets every pending repaint happen, then returns the page as its window
+// shows it (the window system's copy, built up by the repaints, not a fresh
+// rendering).
+QImage shownWindow(QWidget& page);

@@ -5,6 +5,7 @@
 // itself it does only the last step, hiding or unloading the screen that
 // asked; no other screen is made.
 
+#include "common/screenframe.h"
 #include "common/switcher.h"
 
 #include <QList>
@@ -24,6 +25,7 @@ public:
         QPoint position;
     };
 
+    ScreenFrame& frame() override { return frame_; }
     void switchTo(Screen& from, ScreenId target, Placing placing, Leaving leaving) override;
     void openDoubleUp(Screen& table, const DoubleUpEntry& entry) override;
     void returnToCardTable(Screen& doubleUp, Amount credit) override;
@@ -56,6 +58,9 @@ public:
     int closeRequests = 0;
 
 private:
+    // The screens made with this switcher are its pages.
+    ScreenFrame frame_{[this] { closeRequested(); }};
+
     void record(const QString& call);
     void leave(Screen& from, Leaving leaving);
 };

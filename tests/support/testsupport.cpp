@@ -88,6 +88,13 @@ int dismissSaveFailed() {
 }
 
 QStringList visibleScreens(const ScreenSet& screens) {
+    // Every screen shows in the program's one window; only a message may
+    // stand beside it.
+    for (QWidget* window : QApplication::topLevelWidgets())
+        if (window->isVisible() && window != &screens.frame() &&
+            !qobject_cast<QMessageBox*>(window))
+            QTest::qFail(qPrintable(QStringLiteral("a second window: ") + window->objectName()),
+                         __FILE__, __LINE__);
     QStringList names;
     const std::pair<ScreenId, const char*> all[] = {
         {ScreenId::Intro, "Intro"},         {ScreenId::MainMenu, "MainMenu"},

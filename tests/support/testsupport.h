@@ -73,6 +73,7 @@ QPixmap plainPicture(QColor colour, QSize size);
 // returns how many there were.
 int dismissSaveFailed();
 
-// The screens that are showing now, by name ("Intro", "MainMenu", "CardTable",
-// "DoubleUp", "Options", "Controls").
+// The screens that are showing now, by name ("Intro", "MainMenu",
+// "CardTable", "DoubleUp", "Options", "Controls"), after checking that no
+// window shows but the program's one (and a message).
 QStringList visibleScreens(const ScreenSet& screens);

@@ -67,6 +67,7 @@ trap cleanup EXIT
 
 start_x "$work/xvfb.log"
 
+only_shown() { shown "$1"; }
 pointer() { xdotool mousemove --window "$(window_of "$1")" "$2" "$3"; }
 click() { pointer "$@" && xdotool click 1; }
 press() {
@@ -211,7 +212,7 @@ bare_run() {
     local round=$1
     "$bare_exe" "$bare_picture" >/dev/null 2>&1 &
     app=$!
-    wait_for 10 window_of "" bare || fail "round $round: the bare window did not appear"
+    wait_for 10 window_named bare || fail "round $round: the bare window did not appear"
     sleep 2.5
     record bare session rss_kb "$(rss_kb "$app")"
     kill "$app"
@@ -224,11 +225,11 @@ bare_moving() {
     local round=$1
     "$bare_exe" "$bare_picture" "$2" >/dev/null 2>&1 &
     app=$!
-    wait_for 10 window_of "" bare || fail "round $round: the bare window did not appear"
+    wait_for 10 window_named bare || fail "round $round: the bare window did not appear"
     # The pointer rests where the game's does while its item flashes and its
     # cards spin. Xvfb draws the pointer itself, and every frame under it
     # costs the server a little more.
-    xdotool mousemove --window "$(window_of "" bare)" 180 216
+    xdotool mousemove --window "$(window_named bare)" 180 216
     sleep 1
     window bare "$3" "$app" "$4"
     kill "$app"
