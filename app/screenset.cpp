@@ -106,15 +106,17 @@ void ScreenSet::switchTo(Screen& from, ScreenId target, Placing placing, Leaving
         unload(from.id());
 }
 
-void ScreenSet::openDoubleUp(Screen& table, const DoubleUpEntry& entry) {
+void ScreenSet::openDoubleUp(Screen& table, DoubleUpEntry entry) {
     unload(ScreenId::DoubleUp);
-    install(std::make_unique<VecaManja>(*this, bank_, random_, entry)).Show();
+    install(std::make_unique<VecaManja>(*this, bank_, random_, std::move(entry))).Show();
     table.Hide();
 }
 
-void ScreenSet::returnToCardTable(Screen& doubleUp, Amount credit) {
+void ScreenSet::returnToCardTable(Screen& doubleUp, Purse credit) {
+    // The card table stays while the double-up is open: it is hidden, never
+    // unloaded, so the credit always has a table to go back to.
     if (KarteIgra* table = cardTable()) {
-        table->setCredit(credit);
+        table->takeBackCredit(std::move(credit));
         table->Move(doubleUp.position());
         table->Show();
     }

@@ -41,8 +41,8 @@ public:
     const ScreenFrame& frame() const { return frame_; }
 
     void switchTo(Screen& from, ScreenId target, Placing placing, Leaving leaving) override;
-    void openDoubleUp(Screen& table, const DoubleUpEntry& entry) override;
-    void returnToCardTable(Screen& doubleUp, Amount credit) override;
+    void openDoubleUp(Screen& table, DoubleUpEntry entry) override;
+    void returnToCardTable(Screen& doubleUp, Purse credit) override;
     void endProgram() override;
     void closeRequested() override;
 

@@ -1,53 +1,55 @@
 #include "card_table/handcycle.h"
 
+#include "common/creditlevels.h"
 #include "common/random.h"
 
+#include <cassert>
 #include <cmath>
+
+using money::assured;
 
 StartingCredit startingCredit(const QString& level, const QString& playerName) {
     StartingCredit start;
-    if (level == QLatin1String("1"))
-        start = {StartingCredit::standard, QStringLiteral("2,000.00")};
-    else if (level == QLatin1String("2"))
-        start = {5000, QStringLiteral("5,000.00")};
-    else if (level == QLatin1String("3"))
-        start = {10000, QStringLiteral("10,000.00")};
+    for (const CreditLevel& known : creditLevels)
+        if (level == QLatin1String(known.value))
+            start = {known.credit, QString::fromLatin1(known.shown)};
     if (playerName == QLatin1String("vilorak"))
         start = {50000, QStringLiteral("50,000.00")};
     return start;
 }
 
-HandCycle::HandCycle(RandomSource& random, Amount credit) : random_(random), credit_(credit) {}
+HandCycle::HandCycle(RandomSource& random) : random_(random) {}
 
-HandCycle::Step HandCycle::enter() {
+void HandCycle::open(Amount startingCredit) {
+    assert(!opened_);
+    opened_ = true;
+    assured(credit_.payIn(startingCredit));
+}
+
+HandCycle::Change HandCycle::enter() {
     switch (state_) {
-    case HandState::Idle:
+    case HandState::Idle: {
         // A credit too small for the smallest stake step becomes the stake.
-        if (credit_ > 0 && credit_ < 50)
-            stake_ = credit_;
-        if (credit_ < stake_ || stake_ <= 0 || !bestOutcomeFits())
-            return Step::Nothing;
-        start();
-        return Step::Start;
+        const bool stakeChanged = credit() > 0 && credit() < 50 && stake_ != credit();
+        if (credit() > 0 && credit() < 50)
+            stake_ = credit();
+        if (credit() < stake_ || stake_ <= 0 || !bestOutcomeFits())
+            return {.meters = stakeChanged};
+        return start();
+    }
     case HandState::FirstSpin:
-        if (!drawnThisSpin_)
-            return Step::Nothing;
-        firstStop();
-        return Step::FirstStop;
+        return firstStop();
     case HandState::Hold:
         drawing_ = true;
         drawnThisSpin_ = false;
         state_ = HandState::SecondSpin;
-        return Step::Respin;
+        return {.step = Step::Respin, .draw = Tick::Start};
     case HandState::SecondSpin:
-        if (!drawnThisSpin_)
-            return Step::Nothing;
-        secondStop();
-        return Step::SecondStop;
+        return secondStop();
     case HandState::Result:
-        return cash() ? Step::Cash : Step::Nothing;
+        return cash();
     }
-    return Step::Nothing;
+    return {};
 }
 
 bool HandCycle::bestOutcomeFits() const {
@@ -57,23 +59,33 @@ bool HandCycle::bestOutcomeFits() const {
     const std::optional<Amount> win = money::product(stake_, fiveColourMultiplier);
     if (!bonus || !win)
         return false;
-    const std::optional<Amount> afterBonus = money::sum(credit_ - stake_, *bonus);
+    const std::optional<Amount> afterBonus = money::sum(credit() - stake_, *bonus);
     return afterBonus && money::sum(*afterBonus, *win);
 }
 
-void HandCycle::start() {
+HandCycle::Change HandCycle::start() {
     painting_ = true;
-    credit_ -= stake_;
+    // The stake is played: it goes to the house, whatever the hand brings.
+    assured(credit_.payOut(stake_));
     held_.fill(false);
     state_ = HandState::FirstSpin;
     drawing_ = true;
     drawnThisSpin_ = false;
+    return {.step = Step::Start,
+            .meters = true,
+            .holds = true,
+            .draw = Tick::Start,
+            .painting = paintingWanted()};
 }
 
-void HandCycle::firstStop() {
+HandCycle::Change HandCycle::firstStop() {
+    // Stopped before the spin's first draw, the cards are drawn now, so the
+    // stop judges cards of this hand.
+    if (!drawnThisSpin_)
+        drawCards();
     drawing_ = false;
-    // Five cards of one real colour pay four stakes into the credit at once.
-    // The bonus is not also kept as the hand's win, so it is paid only here.
+    // Five cards of one colour pay four stakes into the credit at once. The
+    // bonus is not also kept as the hand's win, so it is paid only here.
     const std::optional<CardColour> first = colours_[0];
     bool allOne = first.has_value();
     for (const auto& colour : colours_)
@@ -81,74 +93,89 @@ void HandCycle::firstStop() {
     if (allOne) {
         // Start made sure the credit can hold it.
         const std::optional<Amount> bonus = money::product(stake_, firstSpinBonusMultiplier);
-        const std::optional<Amount> credit = bonus ? money::sum(credit_, *bonus) : std::nullopt;
-        if (credit)
-            credit_ = *credit;
+        assured(bonus && credit_.payIn(*bonus));
     }
     state_ = HandState::Hold;
+    return {.step = Step::FirstStop,
+            .meters = allOne,
+            .draw = Tick::Stop,
+            .painting = paintingWanted()};
 }
 
-void HandCycle::secondStop() {
+HandCycle::Change HandCycle::secondStop() {
+    if (!drawnThisSpin_)
+        drawCards();
     drawing_ = false;
     state_ = HandState::Result;
+    Change change{.step = Step::SecondStop, .draw = Tick::Stop, .painting = paintingWanted()};
     for (CardColour colour : allCardColours) {
         int count = 0;
         for (const auto& card : colours_)
             count += card == colour ? 1 : 0;
-        if (count == 4) {
-            payout(fourColourMultiplier);
-            return;
-        }
-        if (count == 5) {
-            payout(fiveColourMultiplier);
-            return;
-        }
+        const Amount multiplier = count == 5   ? fiveColourMultiplier
+                                  : count == 4 ? fourColourMultiplier
+                                               : 0;
+        if (multiplier == 0)
+            continue;
+        // The win waits beside the credit until it is cashed or gambled;
+        // Start made sure that the credit can take it in.
+        const std::optional<Amount> won = money::product(stake_, multiplier);
+        assured(won && win_.payIn(*won));
+        change.meters = true;
+        break;
     }
+    return change;
 }
 
-void HandCycle::payout(Amount multiplier) {
-    // The win waits beside the credit until it is cashed or gambled.
-    if (const std::optional<Amount> win = money::product(stake_, multiplier))
-        win_ = *win;
-}
-
-bool HandCycle::cash() {
-    // Refused, win kept, only if the credit was set past what Start allowed.
-    if (!money::move(win_, credit_, win_))
-        return false;
+HandCycle::Change HandCycle::cash() {
+    assured(win_.moveAllTo(credit_));
     clearHand();
-    return true;
+    return {.step = Step::Cash,
+            .meters = true,
+            .holds = true,
+            .faces = true,
+            .cleared = true,
+            .painting = Tick::Stop};
 }
 
 bool HandCycle::canHandOver() const {
-    return state_ == HandState::Result && win_ > 0;
+    return state_ == HandState::Result && !win_.empty();
 }
 
-Amount HandCycle::handOver() {
+HandCycle::Change HandCycle::handOver(Purse& win, Purse& credit) {
     if (!canHandOver())
-        return 0;
-    const Amount win = win_;
+        return {};
+    assured(win.empty() && credit.empty());
+    assured(win_.moveAllTo(win) && credit_.moveAllTo(credit));
     clearHand();
-    return win;
+    return {.meters = true, .holds = true, .faces = true, .cleared = true, .painting = Tick::Stop};
+}
+
+HandCycle::Change HandCycle::takeBackCredit(Purse credit) {
+    // The table waited idle with nothing of its own while the credit was away.
+    assert(state_ == HandState::Idle && credit_.empty() && win_.empty());
+    assured(credit.moveAllTo(credit_));
+    return {.meters = true};
 }
 
 void HandCycle::clearHand() {
     painting_ = false;
     state_ = HandState::Idle;
     faces_.fill(std::nullopt);
-    win_ = 0;
     held_.fill(false);
 }
 
-void HandCycle::toggleHold(int card) {
+HandCycle::Change HandCycle::toggleHold(int card) {
     if (state_ != HandState::Hold || card < 1 || card > cardCount)
-        return;
+        return {};
     held_[index(card)] = !held_[index(card)];
+    return {.holds = true};
 }
 
-void HandCycle::stakeKey(StakeKey key) {
+HandCycle::Change HandCycle::stakeKey(StakeKey key) {
     if (state_ != HandState::Idle)
-        return;
+        return {};
+    const Amount before = stake_;
     switch (key) {
     case StakeKey::F1:
         if (stake_ >= 50)
@@ -165,11 +192,10 @@ void HandCycle::stakeKey(StakeKey key) {
         stake_ = money::sum(stake_, 1000).value_or(stake_);
         break;
     }
+    return {.meters = stake_ != before};
 }
 
-bool HandCycle::drawTick() {
-    if (!drawing_)
-        return false;
+void HandCycle::drawCards() {
     random_.reseed();
     for (std::size_t n = 0; n < colours_.size(); ++n) {
         if (held_[n])
@@ -182,22 +208,33 @@ bool HandCycle::drawTick() {
             colours_[n] = colour;
     }
     drawnThisSpin_ = true;
-    return true;
 }
 
-void HandCycle::paintTick() {
+HandCycle::Change HandCycle::drawTick() {
+    if (!drawing_)
+        return {.draw = Tick::Stop};
+    drawCards();
+    return {.painting = paintingWanted()};
+}
+
+HandCycle::Change HandCycle::paintTick() {
     if (!painting_)
-        return;
-    for (std::size_t n = 0; n < colours_.size(); ++n)
-        if (colours_[n])
+        return {};
+    bool changed = false;
+    for (std::size_t n = 0; n < colours_.size(); ++n) {
+        if (colours_[n] && faces_[n] != colours_[n]) {
             faces_[n] = colours_[n];
+            changed = true;
+        }
+    }
+    return {.faces = changed};
 }
 
-bool HandCycle::paintingWanted() const {
+HandCycle::Tick HandCycle::paintingWanted() const {
     if (!painting_)
-        return false;
+        return Tick::Unchanged;
     for (std::size_t n = 0; n < colours_.size(); ++n)
         if (colours_[n] && faces_[n] != colours_[n])
-            return true;
-    return false;
+            return Tick::Start;
+    return Tick::Unchanged;
 }

@@ -46,36 +46,52 @@ public:
     // What one Enter did.
     enum class Step { Nothing, Start, FirstStop, Respin, SecondStop, Cash };
 
-    HandCycle(RandomSource& random, Amount credit);
+    // Whether one of the screen's ticks is to start, stop or go on as it is.
+    enum class Tick { Unchanged, Start, Stop };
+
+    // What a call changed, so the screen follows with exactly that.
+    struct Change {
+        Step step = Step::Nothing;
+        bool meters = false;  // the credit, the stake or the win
+        bool holds = false;   // which cards are held
+        bool faces = false;   // what the faces show
+        bool cleared = false; // the hand is over: faces down, nothing held, no win
+        Tick draw = Tick::Unchanged;
+        // Start: a face lags behind its card's colour; Stop: the faces are
+        // to stay as they are.
+        Tick painting = Tick::Unchanged;
+    };
+
+    explicit HandCycle(RandomSource& random);
+
+    // The house gives the new game its starting credit, once, before any hand.
+    void open(Amount startingCredit);
 
     // Keys. Enter starts a hand only when the credit covers the stake and can
     // hold everything the hand may bring (the bonus and a five-colour win),
     // so no later step of the hand ever has to refuse a payout.
-    Step enter();
-    void toggleHold(int card); // 1..5
-    void stakeKey(StakeKey key);
+    Change enter();
+    Change toggleHold(int card); // 1..5
+    Change stakeKey(StakeKey key);
 
     // The double-up hand-over: possible only with a win waiting in Result.
     bool canHandOver() const;
-    // Clears the hand as Cash does, but without paying the win into the
-    // credit: the double-up carries it. Returns the win handed over.
-    Amount handOver();
+    // The win and the credit go to the double-up, into the two empty purses
+    // given; the hand is cleared as Cash clears it.
+    Change handOver(Purse& win, Purse& credit);
+    // The credit comes back from the double-up to the idle table.
+    Change takeBackCredit(Purse credit);
 
-    // The credit the double-up hands back (the table is idle then).
-    void setCredit(Amount credit) { credit_ = credit; }
-
-    // One tick of the colour draw; returns whether the draw is still running.
-    bool drawTick();
+    // One tick of the colour draw; stops the draw once no spin runs.
+    Change drawTick();
     // One tick of the painting: every face takes the colour of its card.
-    void paintTick();
-    // Whether a painting tick would change a face now.
-    bool paintingWanted() const;
+    Change paintTick();
 
     HandState state() const { return state_; }
-    Amount credit() const { return credit_; }
+    Amount credit() const { return credit_.amount(); }
     Amount stake() const { return stake_; }
     // The hand's win, waiting to be cashed or taken to the double-up.
-    Amount win() const { return win_; }
+    Amount win() const { return win_.amount(); }
 
     // Card numbers are 1..5. A card that was never drawn has no colour.
     std::optional<CardColour> colour(int card) const { return colours_.at(index(card)); }
@@ -89,25 +105,27 @@ public:
 private:
     static std::size_t index(int card) { return static_cast<std::size_t>(card - 1); }
 
-    void start();
-    void firstStop();
-    void secondStop();
     bool bestOutcomeFits() const;
-    bool cash();
+    Change start();
+    Change firstStop();
+    Change secondStop();
+    Change cash();
     void clearHand();
-    void payout(Amount multiplier);
+    void drawCards();
+    Tick paintingWanted() const;
 
     RandomSource& random_;
     HandState state_ = HandState::Idle;
-    Amount credit_;
+    Purse credit_;
+    // The stake is a setting, not money held: Start plays it from the credit.
     Amount stake_ = 0;
-    Amount win_ = 0;
+    Purse win_;
     std::array<std::optional<CardColour>, cardCount> colours_{};
     std::array<std::optional<CardColour>, cardCount> faces_{};
     std::array<bool, cardCount> held_{};
+    bool opened_ = false;
     bool drawing_ = false;
     bool painting_ = true;
-    // A spin can only be stopped once it has drawn: every card judged must
-    // have been drawn in the hand that judges it.
+    // Every card a stop judges must have been drawn in the spin it stops.
     bool drawnThisSpin_ = false;
 };

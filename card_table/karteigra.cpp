@@ -8,7 +8,6 @@
 #include "common/runtime.h"
 #include "startup/settings.h"
 
-#include <QFontMetrics>
 #include <QGuiApplication>
 #include <QKeyEvent>
 
@@ -52,21 +51,6 @@ Qt::Key tableKeyOf(const QKeyEvent& event) {
     return Qt::Key_unknown;
 }
 
-// A hand-edited settings file can hold megabytes on one line; only what fits
-// the label's box is ever laid out.
-QString fittedText(const QString& text, const QFont& font, int width) {
-    constexpr qsizetype longestShown = 512;
-    const QFontMetrics metrics(font);
-    if (text.size() <= longestShown)
-        return metrics.elidedText(text, Qt::ElideRight, width);
-    QString head = text.left(longestShown);
-    const QString elided = metrics.elidedText(head, Qt::ElideRight, width);
-    if (elided != head)
-        return elided;
-    head.chop(1);
-    return head + QChar(0x2026);
-}
-
 QPixmap scaledToCard(const QPixmap& picture) {
     if (picture.isNull() || picture.size() == QSize(cardWidth, cardHeight))
         return picture;
@@ -82,13 +66,10 @@ void showOnFace(QLabel* face, const QPixmap& picture) {
     face->setPixmap(picture);
 }
 
-int holderSlot(CardColour colour) {
-    return static_cast<int>(colour) - 1;
-}
 } // namespace
 
 KarteIgra::KarteIgra(ScreenSwitcher& switcher, SveSlike& bank, RandomSource& random)
-    : Screen(switcher, ScreenId::CardTable), bank_(bank), hand_(random, StartingCredit::standard),
+    : Screen(switcher, ScreenId::CardTable), bank_(bank), hand_(random),
       meterTimer_(*this, "Timer1", durations::tableMeterTick, [this] { Timer1_Timer(); }),
       drawTimer_(*this, "Brojac", durations::cardDrawTick, [this] { return Brojac_Timer(); }),
       paintTimer_(*this, "ZaNoveKarte", durations::cardPaintTick, [this] { ZaNoveKarte_Timer(); }) {
@@ -164,19 +145,19 @@ void KarteIgra::Form_Load() {
     // default credit, empty hold markers.
     const Settings settings = readSettings(runtime::programFolder());
     playerName_ = settings.playerName;
-    playerLabel_->setCaption(
-        fittedText(shownValue(playerName_), playerLabel_->font(), playerLabel_->width()));
+    playerLabel_->setCaptionElided(shownValue(playerName_));
     for (Label* marker : holdMarkers_)
-        marker->setCaption(
-            fittedText(shownValue(settings.holdMarkerCaption), marker->font(), marker->width()));
+        marker->setCaptionElided(shownValue(settings.holdMarkerCaption));
     const StartingCredit start = startingCredit(settings.startingCreditLevel, playerName_);
-    hand_.setCredit(start.credit);
+    hand_.open(start.credit);
     startingCreditLabel_->setCaption(start.shown);
 }
 
-void KarteIgra::setCredit(Amount credit) {
-    hand_.setCredit(credit);
-    meterTimer_.wake();
+void KarteIgra::takeBackCredit(Purse credit) {
+    hand_.takeBackCredit(std::move(credit));
+    // The meters showed the credit gone while the double-up had it; they
+    // show it back before the table is seen again.
+    Timer1_Timer();
 }
 
 void KarteIgra::keyPressEvent(QKeyEvent* event) {
@@ -195,88 +176,92 @@ void KarteIgra::Form_KeyDown(Qt::Key key) {
     switch (key) {
     case Qt::Key_Insert:
         insertKey();
-        return;
+        break;
     case Qt::Key_Return:
     case Qt::Key_Enter:
-        if (hand_.enter() == HandCycle::Step::Cash) {
-            setOfferPictureVisible(false);
-            setOfferCaptionsVisible(false);
-        }
+        follow(hand_.enter());
         break;
     case Qt::Key_F1:
-        hand_.stakeKey(StakeKey::F1);
+        follow(hand_.stakeKey(StakeKey::F1));
         break;
     case Qt::Key_F2:
-        hand_.stakeKey(StakeKey::F2);
+        follow(hand_.stakeKey(StakeKey::F2));
         break;
     case Qt::Key_F3:
-        hand_.stakeKey(StakeKey::F3);
+        follow(hand_.stakeKey(StakeKey::F3));
         break;
     case Qt::Key_F4:
-        hand_.stakeKey(StakeKey::F4);
+        follow(hand_.stakeKey(StakeKey::F4));
         break;
     case Qt::Key_1:
     case Qt::Key_2:
     case Qt::Key_3:
     case Qt::Key_4:
     case Qt::Key_5:
-        hand_.toggleHold(key - Qt::Key_1 + 1);
+        follow(hand_.toggleHold(key - Qt::Key_1 + 1));
         break;
     default:
-        return;
+        break;
     }
-    followHand();
 }
 
 void KarteIgra::insertKey() {
     if (!hand_.canHandOver())
         return;
-    // The double-up takes the win, the credit and the name as the hand left
-    // them; only then is the hand cleared here.
-    switcher().openDoubleUp(*this,
-                            DoubleUpEntry{hand_.win(), hand_.credit(), playerName_, position()});
-    hand_.handOver();
-    setOfferPictureVisible(false);
-    followHand();
+    // The double-up takes the win and the credit themselves, with the name
+    // and the table's place; the hand is cleared here as they leave.
+    DoubleUpEntry entry{{}, {}, playerName_, position()};
+    const HandCycle::Change change = hand_.handOver(entry.win, entry.credit);
+    switcher().openDoubleUp(*this, std::move(entry));
+    follow(change);
 }
 
-void KarteIgra::followHand() {
-    for (int n = 0; n < HandCycle::cardCount; ++n)
-        holdMarkers_[n]->setVisible(hand_.held(n + 1));
-    if (hand_.drawing())
+void KarteIgra::follow(const HandCycle::Change& change) {
+    using Tick = HandCycle::Tick;
+    if (change.holds)
+        for (int n = 0; n < HandCycle::cardCount; ++n)
+            holdMarkers_[n]->setVisible(hand_.held(n + 1));
+    if (change.draw == Tick::Start)
         drawTimer_.wake();
-    else
+    else if (change.draw == Tick::Stop)
         drawTimer_.stop();
-    if (hand_.paintingWanted())
+    if (change.painting == Tick::Start)
         paintTimer_.wake();
-    else if (!hand_.painting())
+    else if (change.painting == Tick::Stop)
         paintTimer_.stop();
-    // Cash and the hand-over turn the faces down at once, not at a tick.
-    showFaces();
-    meterTimer_.wake();
+    if (change.faces)
+        showFaces();
+    // The offer goes with the win at once; otherwise it follows the meters.
+    if (change.cleared)
+        showOffer();
+    if (change.meters)
+        meterTimer_.wake();
 }
 
 void KarteIgra::Timer1_Timer() {
     winDisplay_->setCaption(runtime::moneyFormat(hand_.win()));
     creditDisplay_->setCaption(runtime::moneyFormat(hand_.credit()));
     stakeDisplay_->setCaption(runtime::moneyFormat(hand_.stake()));
-    if (hand_.win() > 0 && hand_.state() != HandState::Idle) {
-        setOfferPictureVisible(true);
-        setOfferCaptionsVisible(true);
-    } else if (hand_.win() == 0) {
-        setOfferPictureVisible(false);
-        setOfferCaptionsVisible(false);
-    }
+    showOffer();
+}
+
+void KarteIgra::showOffer() {
+    // Offered while a win waits on a hand, taken away once there is none.
+    if (hand_.win() > 0 && hand_.state() != HandState::Idle)
+        setOfferVisible(true);
+    else if (hand_.win() == 0)
+        setOfferVisible(false);
 }
 
 bool KarteIgra::Brojac_Timer() {
-    const bool more = hand_.drawTick();
-    if (hand_.paintingWanted())
-        paintTimer_.wake();
-    return more;
+    const HandCycle::Change change = hand_.drawTick();
+    follow(change);
+    return change.draw != HandCycle::Tick::Stop;
 }
 
 void KarteIgra::ZaNoveKarte_Timer() {
+    // A painting tick shows every face from its colour's holder, whose
+    // picture the menu may have changed as well; only what changed is set.
     hand_.paintTick();
     showFaces();
 }
@@ -289,7 +274,7 @@ void KarteIgra::SnimiOpcije_Click() {
 const QPixmap& KarteIgra::facePicture(std::optional<CardColour> face) {
     if (!face)
         return scaledBack_;
-    return scaledHolders_[holderSlot(*face)];
+    return scaledHolders_[colourIndex(*face)];
 }
 
 void KarteIgra::showFaces() {
@@ -298,7 +283,7 @@ void KarteIgra::showFaces() {
         // A player's own picture may be any size; it is scaled once per
         // change of the holders, not on every tick.
         for (CardColour colour : allCardColours)
-            scaledHolders_[holderSlot(colour)] = scaledToCard(bank_.holder(colour));
+            scaledHolders_[colourIndex(colour)] = scaledToCard(bank_.holder(colour));
         scaledGeneration_ = bank_.holderGeneration();
     }
     for (int n = 0; n < HandCycle::cardCount; ++n) {
@@ -310,14 +295,9 @@ void KarteIgra::showFaces() {
     }
 }
 
-void KarteIgra::setOfferPictureVisible(bool visible) {
-    if (offerPicture_->isVisibleTo(this) != visible)
-        offerPicture_->setVisible(visible);
-}
-
-void KarteIgra::setOfferCaptionsVisible(bool visible) {
-    if (offerHigher_->isVisibleTo(this) != visible)
-        offerHigher_->setVisible(visible);
-    if (offerLower_->isVisibleTo(this) != visible)
-        offerLower_->setVisible(visible);
+void KarteIgra::setOfferVisible(bool visible) {
+    for (QWidget* part : {static_cast<QWidget*>(offerPicture_), static_cast<QWidget*>(offerHigher_),
+                          static_cast<QWidget*>(offerLower_)})
+        if (part->isVisibleTo(this) != visible)
+            part->setVisible(visible);
 }

@@ -26,7 +26,7 @@ public:
     // Reads the settings file: player name, starting credit, hold-marker caption.
     void Form_Load() override;
     // The double-up screen hands the credit back through this.
-    void setCredit(Amount credit);
+    void takeBackCredit(Purse credit);
 
     // A key press: Enter, Insert, F1 to F4, or the main keyboard's digits 1
     // to 5. Every press counts, key repeat included; any other key does nothing.
@@ -50,12 +50,14 @@ protected:
 
 private:
     void insertKey();
-    // After every change of the hand: wakes or stops the timers that follow it.
-    void followHand();
+    // After every change of the hand: shows what it changed and starts or
+    // stops the ticks that follow it.
+    void follow(const HandCycle::Change& change);
     void showFaces();
     const QPixmap& facePicture(std::optional<CardColour> face);
-    void setOfferPictureVisible(bool visible);
-    void setOfferCaptionsVisible(bool visible);
+    // The double-up offer: the picture with "veca" and "manja".
+    void showOffer();
+    void setOfferVisible(bool visible);
 
     SveSlike& bank_;
     HandCycle hand_;

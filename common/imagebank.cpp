@@ -22,10 +22,6 @@
 #endif
 
 namespace {
-int holderIndex(CardColour colour) {
-    return static_cast<int>(colour) - 1;
-}
-
 // The bounds of one player's picture. The file is read whole into memory, so
 // its size is bounded: twice the largest photos of 100 Mpx phone cameras.
 // The decoder gets a time budget, after which it is given no more data; a
@@ -306,7 +302,7 @@ const QPixmap& SveSlike::builtIn(const QString& name) const {
     return it->second;
 }
 
-const QPixmap& SveSlike::tema(int theme, int picture) const {
+const QPixmap& SveSlike::themePicture(int theme, int picture) const {
     return builtIn(QStringLiteral("Tema%1%2.jpg").arg(theme).arg(picture));
 }
 
@@ -325,11 +321,11 @@ const QPixmap& SveSlike::picture(Picture which) const {
 }
 
 const QPixmap& SveSlike::holder(CardColour colour) const {
-    return holders_[holderIndex(colour)];
+    return holders_[colourIndex(colour)];
 }
 
 void SveSlike::setHolder(CardColour colour, const QPixmap& picture) {
-    holders_[holderIndex(colour)] = picture;
+    holders_[colourIndex(colour)] = picture;
     ++generation_;
 }
 
@@ -392,7 +388,7 @@ void applyTheme(SveSlike& bank, const QString& themeNumber, const QString& progr
         if (theme != t)
             continue;
         for (int picture = 1; picture <= 4; ++picture)
-            bank.setHolder(holderOfThemePicture(picture), bank.tema(t, picture));
+            bank.setHolder(holderOfThemePicture(picture), bank.themePicture(t, picture));
         return;
     }
 }

@@ -24,7 +24,7 @@ public:
     SveSlike& operator=(const SveSlike&) = delete;
 
     // Picture P (1..4) of built-in theme T (1..5), named Tema{T}{P}.
-    const QPixmap& tema(int theme, int picture) const;
+    const QPixmap& themePicture(int theme, int picture) const;
     const QPixmap& picture(Picture which) const;
 
     // The holder of a colour's card picture; empty until a theme fills it.

@@ -24,7 +24,7 @@ Label::Label(QWidget* parent, const char* name, QRect twips, const QString& capt
     setTextFormat(Qt::PlainText);
     setAttribute(Qt::WA_TranslucentBackground);
     setMouseTracking(true);
-    setForeColor(foreColor_);
+    setForeColour(foreColour_);
 }
 
 Label::~Label() = default;
@@ -34,16 +34,20 @@ void Label::setCaption(const QString& caption) {
         setText(caption);
 }
 
-void Label::setForeColor(std::uint32_t value) {
+void Label::setCaptionElided(const QString& text) {
+    setCaption(fontMetrics().elidedText(text, Qt::ElideRight, width()));
+}
+
+void Label::setForeColour(std::uint32_t value) {
     if (colourAnimated_) {
         // The palette stays as it is: changing it would lay the text out again.
-        if (value != foreColor_) {
-            foreColor_ = value;
+        if (value != foreColour_) {
+            foreColour_ = value;
             update();
         }
         return;
     }
-    foreColor_ = value;
+    foreColour_ = value;
     QPalette p = palette();
     const QColor colour = toQColor(value);
     if (p.color(QPalette::WindowText) == colour)
@@ -77,7 +81,7 @@ void Label::setBoxed() {
     QPalette p = palette();
     p.setColor(QPalette::Window, Qt::white);
     setPalette(p);
-    setForeColor(0);
+    setForeColour(0);
 }
 
 void Label::setColourAnimated(int keptColours) {
@@ -126,10 +130,10 @@ void Label::paintEvent(QPaintEvent* event) {
     prepareAnimated();
     QPainter painter(this);
     if (keptColours_ > 0) {
-        painter.drawPixmap(0, 0, frameIn(foreColor_));
+        painter.drawPixmap(0, 0, frameIn(foreColour_));
     } else {
         painter.drawPixmap(0, 0, backdrop_);
-        drawCaption(painter, foreColor_);
+        drawCaption(painter, foreColour_);
     }
 }
 

@@ -23,11 +23,14 @@ public:
 
     // Rewrites the caption only when it differs, so an unchanged text costs no repaint.
     void setCaption(const QString& caption);
+    // For a text that may be far wider than the box (a hand-edited name):
+    // what fits, cut with an ellipsis.
+    void setCaptionElided(const QString& text);
     QString caption() const { return text(); }
 
     // Text colour as a colour value (red + 256 green + 65536 blue).
-    void setForeColor(std::uint32_t value);
-    std::uint32_t foreColor() const { return foreColor_; }
+    void setForeColour(std::uint32_t value);
+    std::uint32_t foreColour() const { return foreColour_; }
 
     void setBold(bool bold);
     bool isBold() const { return font().bold(); }
@@ -72,7 +75,7 @@ private:
     const QPixmap& frameIn(std::uint32_t colour);
     void forgetFrames();
 
-    std::uint32_t foreColor_ = 0xFFFFFF;
+    std::uint32_t foreColour_ = 0xFFFFFF;
     bool pressed_ = false;
     bool colourAnimated_ = false;
     // Made at the first paint and kept until the caption, the font or the

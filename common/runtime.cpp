@@ -4,7 +4,6 @@
 #include <QLocale>
 
 #include <cmath>
-#include <limits>
 
 namespace runtime {
 
@@ -23,77 +22,8 @@ std::optional<double> regionalNumber(const QString& text) {
     return value;
 }
 
-double pointNumber(const QString& text) {
-    qsizetype i = 0;
-    const qsizetype n = text.size();
-    const auto isAsciiDigit = [&](qsizetype at) {
-        return at < n && text[at] >= u'0' && text[at] <= u'9';
-    };
-    const auto isSign = [&](qsizetype at) {
-        return at < n && (text[at] == u'-' || text[at] == u'+');
-    };
-    // Copies the run of digits starting at `at` into `out`; returns how many.
-    const auto takeDigits = [&](qsizetype& at, QString& out) {
-        const qsizetype from = at;
-        while (isAsciiDigit(at))
-            out += text[at++];
-        return at - from;
-    };
-
-    while (i < n && (text[i] == u' ' || text[i] == u'\t'))
-        ++i;
-    QString number;
-    if (isSign(i))
-        number += text[i++];
-    qsizetype digits = takeDigits(i, number);
-    if (i < n && text[i] == u'.') {
-        number += text[i++];
-        digits += takeDigits(i, number);
-    }
-    if (digits == 0)
-        return 0.0;
-    if (i < n && (text[i] == u'e' || text[i] == u'E')) {
-        QString exponent = QStringLiteral("e");
-        qsizetype j = i + 1;
-        if (isSign(j))
-            exponent += text[j++];
-        if (takeDigits(j, exponent) > 0)
-            number += exponent;
-    }
-    bool ok = false;
-    const double value = number.toDouble(&ok);
-    return ok && std::isfinite(value) ? value : 0.0;
-}
-
 QString numberText(std::int64_t value) {
     return QString::number(value);
-}
-
-QString numberText(double value) {
-    if (std::isfinite(value) && value == std::floor(value) && std::fabs(value) < 1e15)
-        return QString::number(static_cast<std::int64_t>(value));
-    return QString::number(value, 'g', 15);
-}
-
-double roundHalfEven(double value) {
-    return std::nearbyint(value);
-}
-
-template <typename Int> static std::optional<Int> roundTo(double value) {
-    if (!std::isfinite(value))
-        return std::nullopt;
-    const double rounded = roundHalfEven(value);
-    if (rounded < static_cast<double>(std::numeric_limits<Int>::min()) ||
-        rounded > static_cast<double>(std::numeric_limits<Int>::max()))
-        return std::nullopt;
-    return static_cast<Int>(rounded);
-}
-
-std::optional<std::int16_t> roundToInt16(double value) {
-    return roundTo<std::int16_t>(value);
-}
-std::optional<std::int32_t> roundToInt32(double value) {
-    return roundTo<std::int32_t>(value);
 }
 
 double floorValue(double value) {

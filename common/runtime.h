@@ -1,6 +1,6 @@
 #pragma once
 // The handful of services every screen leans on: number readings and texts,
-// rounding, the money format, colour composition and the program's folder.
+// the money format, colour composition and the program's folder.
 
 #include <QString>
 #include <cstdint>
@@ -16,20 +16,8 @@ namespace runtime {
 // fail, and so does the empty text.
 std::optional<double> regionalNumber(const QString& text);
 
-// Reads the longest leading number of a text with "." as the only decimal
-// point. Leading blanks are skipped; reading stops at the first character that
-// cannot continue the number; a text without a number reads as 0.
-double pointNumber(const QString& text);
-
-// Plain digits, "-" before a negative, no blanks or separators. Whole numbers
-// never use an exponent.
-QString numberText(double value);
+// Plain digits, "-" before a negative, no blanks or separators.
 QString numberText(std::int64_t value);
-
-// Rounds half to even and checks the range of the target type.
-std::optional<std::int16_t> roundToInt16(double value);
-std::optional<std::int32_t> roundToInt32(double value);
-double roundHalfEven(double value);
 
 // Integer part towards minus infinity.
 double floorValue(double value);

@@ -24,10 +24,11 @@ enum class ScreenId { Intro, MainMenu, CardTable, DoubleUp, Options, Controls };
 inline constexpr std::array allScreens{ScreenId::Intro,    ScreenId::MainMenu, ScreenId::CardTable,
                                        ScreenId::DoubleUp, ScreenId::Options,  ScreenId::Controls};
 
-// What the double-up screen takes from the card table when it opens.
+// What the double-up screen takes from the card table when it opens: the
+// win and the credit themselves, which the table no longer holds.
 struct DoubleUpEntry {
-    Amount win = 0;
-    Amount credit = 0;
+    Purse win;
+    Purse credit;
     QString playerName;
     QPoint position; // the card table's Left and Top, in twips
 };
@@ -56,11 +57,11 @@ public:
     // The card table's hand-over: a double-up screen is created afresh and
     // loaded with the entry (its place included), shown, and then the card
     // table hides.
-    virtual void openDoubleUp(Screen& table, const DoubleUpEntry& entry) = 0;
+    virtual void openDoubleUp(Screen& table, DoubleUpEntry entry) = 0;
 
     // The double-up's return: the credit goes back into the card table, which
     // is shown at the double-up's place; then the double-up unloads.
-    virtual void returnToCardTable(Screen& doubleUp, Amount credit) = 0;
+    virtual void returnToCardTable(Screen& doubleUp, Purse credit) = 0;
 
     // Ends the program at once.
     virtual void endProgram() = 0;

@@ -3,16 +3,12 @@
 #include "common/random.h"
 #include "common/runtime.h"
 
-#include <algorithm>
-
 DoubleUp::DoubleUp(RandomSource& random) : random_(random) {}
 
-void DoubleUp::start(Amount stake, Amount credit) {
+void DoubleUp::start(Purse& win, Purse& credit) {
     card_ = Card::MysteryCard;
-    // The card table only hands over a win above 0; anything below counts as
-    // nothing at stake rather than a debt to gamble with.
-    stake_ = std::max<Amount>(stake, 0);
-    credit_ = credit;
+    money::assured(stake_.empty() && credit_.empty());
+    money::assured(win.moveAllTo(stake_) && credit.moveAllTo(credit_));
     drawOutcome();
     rightGuesses_ = 0;
     totalGained_ = 0;
@@ -27,21 +23,24 @@ void DoubleUp::drawOutcome() {
 }
 
 DoubleUp::GuessResult DoubleUp::guess(Guess guess) {
-    if (stake_ <= 0 || paused_)
+    if (stake_.empty() || paused_)
         return GuessResult::Ignored;
     // Refused before the outcome is looked at: with the outcome on show a
     // player could otherwise double without end.
-    const std::optional<Amount> doubled = money::product(stake_, 2);
-    if (!doubled || *doubled > stakeCeiling || !money::sum(credit_, *doubled))
+    const Amount gained = stake_.amount();
+    const std::optional<Amount> doubled = money::product(gained, 2);
+    if (!doubled || *doubled > stakeCeiling || !money::sum(credit(), *doubled))
         return GuessResult::Ignored;
     if (static_cast<int>(guess) != outcome_) {
-        stake_ = 0;
+        money::assured(stake_.payOut(gained));
         card_ = Card::RedX;
         return GuessResult::Wrong;
     }
-    const Amount gained = stake_;
-    stake_ = *doubled;
-    totalGained_ += gained;
+    // The house matches the stake; the total counts what the guesses won.
+    money::assured(stake_.payIn(gained));
+    const std::optional<Amount> total = money::sum(totalGained_, gained);
+    money::assured(total.has_value());
+    totalGained_ = *total;
     drawOutcome();
     card_ = Card::Dollar;
     paused_ = true;
@@ -50,27 +49,29 @@ DoubleUp::GuessResult DoubleUp::guess(Guess guess) {
 }
 
 bool DoubleUp::cashHalf() {
-    if (stake_ <= 0)
-        return false;
     // stake / 2 rounded half to even, in whole numbers.
-    Amount half = stake_ / 2;
-    if (stake_ % 2 != 0 && half % 2 != 0)
+    const Amount stake = stake_.amount();
+    Amount half = stake / 2;
+    if (stake % 2 != 0 && half % 2 != 0)
         ++half;
-    return half != 0 && money::move(stake_, credit_, half);
+    if (half == 0)
+        return false;
+    money::assured(stake_.moveTo(credit_, half));
+    return true;
 }
 
 void DoubleUp::cashAll() {
-    if (money::move(stake_, credit_, stake_))
-        card_ = Card::RedX;
+    money::assured(stake_.moveAllTo(credit_));
+    card_ = Card::RedX;
 }
 
-Amount DoubleUp::leave() {
-    money::move(stake_, credit_, stake_);
-    return credit_;
+Purse DoubleUp::leave() {
+    money::assured(stake_.moveAllTo(credit_));
+    return std::move(credit_);
 }
 
 bool DoubleUp::displayTick() {
-    if (stake_ != 0 || card_ == Card::RedX)
+    if (!stake_.empty() || card_ == Card::RedX)
         return false;
     card_ = Card::RedX;
     return true;
@@ -88,7 +89,7 @@ bool DoubleUp::showsOutcome(const QString& playerName) {
 }
 
 DoubleUp::State DoubleUp::state() const {
-    if (stake_ == 0)
+    if (stake_.empty())
         return State::NothingAtStake;
     return paused_ ? State::ShowingWin : State::AwaitingGuess;
 }

@@ -22,8 +22,8 @@ public:
     static constexpr Amount stakeCeiling = 2'147'483'647;
 
     enum class State { AwaitingGuess, ShowingWin, NothingAtStake };
-    // "Veca" (higher) wins on outcome 1, "Manja" (lower) on outcome 2.
-    enum class Guess { Veca = 1, Manja = 2 };
+    // Higher ("veca") wins on outcome 1, lower ("manja") on outcome 2.
+    enum class Guess { Higher = 1, Lower = 2 };
     enum class GuessResult { Ignored, Right, Wrong };
     // What the card picture shows: the mystery card while a guess is awaited,
     // the dollar after a right guess, the red X when nothing is at stake.
@@ -31,12 +31,12 @@ public:
 
     explicit DoubleUp(RandomSource& random);
 
-    // A visit begins: the stake and the credit come from the card table, the
-    // counters start at 0, the pause is off and the first outcome is drawn.
-    // The card table hands over only a win its credit can hold, and no step
-    // here lets credit and stake together grow past that, so cashing and
-    // leaving always take the whole stake.
-    void start(Amount stake, Amount credit);
+    // A visit begins: the card table's win and credit move into the visit's
+    // stake and credit, the counters start at 0, the pause is off and the
+    // first outcome is drawn. The card table hands over only a win its
+    // credit can hold, and no step here lets credit and stake together grow
+    // past that, so cashing and leaving always take the whole stake.
+    void start(Purse& win, Purse& credit);
 
     // Refused while nothing is at stake, during the pause, and when a right
     // guess would double the stake past stakeCeiling or past what the credit
@@ -52,9 +52,9 @@ public:
     // End: the whole stake goes to the credit and the red X shows.
     void cashAll();
 
-    // Enter: whatever is still at stake goes to the credit, which the card
-    // table then takes back.
-    Amount leave();
+    // Enter: whatever is still at stake goes to the credit, and the credit
+    // leaves with the player, back to the card table.
+    Purse leave();
 
     // The 10 ms display tick's rule: with nothing at stake the red X shows,
     // whatever picture was put there meanwhile. Returns whether the picture changed.
@@ -68,8 +68,8 @@ public:
     static bool showsOutcome(const QString& playerName);
 
     State state() const;
-    Amount stake() const { return stake_; }
-    Amount credit() const { return credit_; }
+    Amount stake() const { return stake_.amount(); }
+    Amount credit() const { return credit_.amount(); }
     // 1: "Veca" wins next; 2: "Manja" wins next.
     int outcome() const { return outcome_; }
     int rightGuesses() const { return rightGuesses_; }
@@ -81,8 +81,8 @@ private:
     void drawOutcome();
 
     RandomSource& random_;
-    Amount stake_ = 0;
-    Amount credit_ = 0;
+    Purse stake_;
+    Purse credit_;
     int outcome_ = 1;
     int rightGuesses_ = 0;
     Amount totalGained_ = 0;

@@ -6,7 +6,6 @@
 #include "common/runtime.h"
 #include "startup/settings.h"
 
-#include <QFontMetrics>
 #include <QKeyEvent>
 #include <QLabel>
 
@@ -64,7 +63,8 @@ VecaManja::VecaManja(ScreenSwitcher& switcher, SveSlike& bank, RandomSource& ran
     outcomeLabel_ =
         new Label(this, "Slucajan_Broj", {8520, 120, 375, 255}, QString(), plain, Qt::AlignCenter);
     const QColor highlight = palette().color(QPalette::Highlight);
-    outcomeLabel_->setForeColor(runtime::rgb(highlight.red(), highlight.green(), highlight.blue()));
+    outcomeLabel_->setForeColour(
+        runtime::rgb(highlight.red(), highlight.green(), highlight.blue()));
     outcomeLabel_->hide();
 
     // The pictures are exactly card-sized; a picture of another size is shown
@@ -81,10 +81,7 @@ void VecaManja::Form_Load() {
     Move(entry_.position);
     game_.start(entry_.win, entry_.credit);
     showCard();
-    // A hand-edited name can be megabytes long: only what fits is laid out.
-    playerLabel_->setCaption(
-        QFontMetrics(playerLabel_->font())
-            .elidedText(shownValue(entry_.playerName), Qt::ElideRight, playerLabel_->width()));
+    playerLabel_->setCaptionElided(shownValue(entry_.playerName));
     outcomeLabel_->setCaption(QString::number(game_.outcome()));
     outcomeLabel_->setVisible(DoubleUp::showsOutcome(entry_.playerName));
     rightGuessesLabel_->setCaption(QStringLiteral("0"));
@@ -109,10 +106,10 @@ void VecaManja::guess(DoubleUp::Guess guess) {
 void VecaManja::Form_KeyDown(Qt::Key key) {
     switch (key) {
     case Qt::Key_PageUp:
-        guess(DoubleUp::Guess::Veca);
+        guess(DoubleUp::Guess::Higher);
         break;
     case Qt::Key_PageDown:
-        guess(DoubleUp::Guess::Manja);
+        guess(DoubleUp::Guess::Lower);
         break;
     case Qt::Key_Delete:
         game_.cashHalf();
@@ -121,10 +118,9 @@ void VecaManja::Form_KeyDown(Qt::Key key) {
         game_.cashAll();
         break;
     case Qt::Key_Return:
-    case Qt::Key_Enter: {
+    case Qt::Key_Enter:
         switcher().returnToCardTable(*this, game_.leave());
         return;
-    }
     default:
         return;
     }

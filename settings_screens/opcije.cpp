@@ -1,5 +1,6 @@
 #include "settings_screens/opcije.h"
 
+#include "common/creditlevels.h"
 #include "common/fonts.h"
 #include "common/label.h"
 #include "common/runtime.h"
@@ -21,12 +22,13 @@ struct Choice {
     int width;
 };
 
-// Levels 1 to 3 in the order of their file values.
+// Levels 1 to 3 in the order of creditLevels; each shows "= " and its credit.
 constexpr std::array<Choice, 3> levels{{
-    {"ulog2000", "= 2,000.00", "OK1", 4200, 1095},
-    {"ulog5000", "= 5,000.00", "OK2", 4440, 1095},
-    {"ulog10000", "= 10,000.00", "OK3", 4680, 1215},
+    {"ulog2000", nullptr, "OK1", 4200, 1095},
+    {"ulog5000", nullptr, "OK2", 4440, 1095},
+    {"ulog10000", nullptr, "OK3", 4680, 1215},
 }};
+static_assert(levels.size() == creditLevels.size());
 
 // Themes 1 to 6 in the order of their numbers.
 constexpr std::array<Choice, 6> themes{{
@@ -83,8 +85,9 @@ Opcije::Opcije(ScreenSwitcher& switcher) : SettingsScreen(switcher, ScreenId::Op
 
     for (std::size_t i = 0; i < levels.size(); ++i) {
         const Choice& level = levels[i];
-        levelLabels_[i] = makeLabel(this, level.name, {1800, level.top, level.width, 255},
-                                    QString::fromLatin1(level.caption));
+        levelLabels_[i] =
+            makeLabel(this, level.name, {1800, level.top, level.width, 255},
+                      QStringLiteral("= ") + QString::fromLatin1(creditLevels[i].shown));
         levelMarkers_[i] = makeLabel(this, level.marker, {3840, level.top, 615, 255}, okMarker);
         levelMarkers_[i]->hide();
     }
@@ -132,7 +135,7 @@ void Opcije::Form_Activate() {
     // theme 6 but level "02" is no level. Unrecognised values leave the marks
     // of the last visit.
     for (int level = 1; level <= 3; ++level) {
-        if (settings_.startingCreditLevel == QString::number(level)) {
+        if (settings_.startingCreditLevel == QLatin1String(creditLevels[level - 1].value)) {
             markLevel(level);
             break;
         }
@@ -148,7 +151,7 @@ void Opcije::Form_Activate() {
 }
 
 void Opcije::chooseLevel(int level) {
-    settings_.startingCreditLevel = QString::number(level);
+    settings_.startingCreditLevel = QString::fromLatin1(creditLevels[level - 1].value);
     markLevel(level);
 }
 

@@ -76,7 +76,7 @@ Label* glavniMeni::itemLabel(MenuItem value) const {
 
 void glavniMeni::Form_Activate() {
     for (const Item& item : items_)
-        item.label->setForeColor(MenuFlash::restingColour);
+        item.label->setForeColour(MenuFlash::restingColour);
     flash_.reset();
     // The explanation keeps what it showed when the menu was left.
 
@@ -96,7 +96,7 @@ void glavniMeni::Form_MouseMove() {
     statusLabel_->setCaption(QString());
     flash_.hover(MenuItem::None);
     for (const Item& item : items_)
-        item.label->setForeColor(MenuFlash::restingColour);
+        item.label->setForeColour(MenuFlash::restingColour);
 }
 
 void glavniMeni::pointerOverItem(MenuItem value) {
@@ -104,7 +104,7 @@ void glavniMeni::pointerOverItem(MenuItem value) {
         if (item.value == value)
             statusLabel_->setCaption(item.statusText);
         else
-            item.label->setForeColor(MenuFlash::restingColour);
+            item.label->setForeColour(MenuFlash::restingColour);
     }
     // The hovered item keeps its colour until the next tick colours it.
     flash_.hover(value);
@@ -115,7 +115,7 @@ bool glavniMeni::Timer1_Timer() {
     const std::optional<std::uint32_t> colour = flash_.tick();
     if (!colour)
         return false;
-    itemLabel(flash_.hoveredItem())->setForeColor(*colour);
+    itemLabel(flash_.hoveredItem())->setForeColour(*colour);
     return true;
 }
 
@@ -128,7 +128,7 @@ void glavniMeni::menuNovaigra_Click() {
 }
 
 void glavniMeni::menuOpcije_Click() {
-    // The optionsItem screen opens whether or not the file could be written, so
+    // The options screen opens whether or not the file could be written, so
     // the player is never stuck; a failed save is said so over it.
     const bool saved = writeSettingsCopies();
     switcher().switchTo(*this, ScreenId::Options, Placing::AtCaller, Leaving::Hide);

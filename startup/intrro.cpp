@@ -56,8 +56,8 @@ void Intrro::keepCentredUntilFramed() {
 }
 
 void Intrro::showFade() {
-    logo_->setForeColor(fade_.logoColour());
-    studioCaption_->setForeColor(fade_.studioCaptionColour());
+    logo_->setForeColour(fade_.logoColour());
+    studioCaption_->setForeColour(fade_.studioCaptionColour());
 }
 
 bool Intrro::Timer1_Timer() {

@@ -699,7 +699,7 @@ void BadInputTest::badUserPictures() {
     SveSlike& bank = program.screens.bank();
     std::array<qint64, 4> before{};
     for (int i = 0; i < 4; ++i) {
-        QCOMPARE(bank.holder(holderOrder[i]).cacheKey(), bank.tema(2, i + 1).cacheKey());
+        QCOMPARE(bank.holder(holderOrder[i]).cacheKey(), bank.themePicture(2, i + 1).cacheKey());
         before[i] = bank.holder(holderOrder[i]).cacheKey();
     }
 

@@ -125,11 +125,11 @@ void ControlsTest::keyHelp() {
     const Label* back = labelNamed(screen, "SnimiOpcije");
     QVERIFY(title->isBold());
     QVERIFY(back->isBold());
-    QCOMPARE(back->foreColor(), 0u);
+    QCOMPARE(back->foreColour(), 0u);
     QCOMPARE(back->alignment(), Qt::AlignCenter);
     for (const Label* label : screen.findChildren<Label*>()) {
         if (label != back) {
-            QCOMPARE(label->foreColor(), 0xFFFFFFu);
+            QCOMPARE(label->foreColour(), 0xFFFFFFu);
             QCOMPARE(label->isBold(), label == title);
         }
     }

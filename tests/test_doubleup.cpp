@@ -12,19 +12,30 @@ using State = DoubleUp::State;
 using Card = DoubleUp::Card;
 using Guess = DoubleUp::Guess;
 
-// Random numbers that draw outcome 1 ("Veca" wins) and 2 ("Manja" wins).
+// Random numbers that draw outcome 1 ("veca" wins) and 2 ("manja" wins).
 constexpr float veca = 0.2f;
 constexpr float manja = 0.7f;
+
+// A visit that begins with this much at stake and in the credit.
+void start(DoubleUp& game, Amount stake, Amount credit) {
+    Purse win = purseOf(stake);
+    Purse held = purseOf(credit);
+    game.start(win, held);
+}
+
+Amount leave(DoubleUp& game) {
+    return game.leave().amount();
+}
 
 enum class Action { Veca, Manja, Delete, End, Enter, DisplayTick, PauseEnds };
 
 void act(DoubleUp& game, Action action, std::int64_t* returned) {
     switch (action) {
     case Action::Veca:
-        game.guess(Guess::Veca);
+        game.guess(Guess::Higher);
         break;
     case Action::Manja:
-        game.guess(Guess::Manja);
+        game.guess(Guess::Lower);
         break;
     case Action::Delete:
         game.cashHalf();
@@ -33,7 +44,7 @@ void act(DoubleUp& game, Action action, std::int64_t* returned) {
         game.cashAll();
         break;
     case Action::Enter:
-        *returned = game.leave();
+        *returned = leave(game);
         break;
     case Action::DisplayTick:
         game.displayTick();
@@ -69,14 +80,13 @@ private slots:
     void outcomeCode_data();
     void outcomeCode();
     void secondVisitStartsAfresh();
-    void entryWithNothingAtStake_data();
     void entryWithNothingAtStake();
 };
 
 void DoubleUpTest::entry() {
     ScriptedRandom random{manja};
     DoubleUp game(random);
-    game.start(1000, 5000);
+    start(game, 1000, 5000);
     QCOMPARE(game.state(), State::AwaitingGuess);
     QCOMPARE(game.stake(), 1000);
     QCOMPARE(game.credit(), 5000);
@@ -104,13 +114,13 @@ void DoubleUpTest::outcomeDraw() {
     // The draw at entry and the draw after a right guess follow one rule.
     ScriptedRandom random{r, veca, r};
     DoubleUp game(random);
-    game.start(10, 0);
+    start(game, 10, 0);
     QCOMPARE(game.outcome(), outcome);
     game.pauseEnded();
-    QCOMPARE(game.guess(outcome == 1 ? Guess::Veca : Guess::Manja), DoubleUp::GuessResult::Right);
+    QCOMPARE(game.guess(outcome == 1 ? Guess::Higher : Guess::Lower), DoubleUp::GuessResult::Right);
     QCOMPARE(game.outcome(), 1);
     game.pauseEnded();
-    QCOMPARE(game.guess(Guess::Veca), DoubleUp::GuessResult::Right);
+    QCOMPARE(game.guess(Guess::Higher), DoubleUp::GuessResult::Right);
     QCOMPARE(game.outcome(), outcome);
     QCOMPARE(random.reseeds, 0);
 }
@@ -140,20 +150,20 @@ void DoubleUpTest::stateTable_data() {
     QTest::newRow("awaiting, wrong guess")   << aw << Action::Manja  << none << 0LL    << 5000LL << x << 0 << 0LL    << 1 << 1 << -1LL;
     QTest::newRow("awaiting, Delete")        << aw << Action::Delete << aw   << 500LL  << 5500LL << q << 0 << 0LL    << 1 << 1 << -1LL;
     QTest::newRow("awaiting, End")           << aw << Action::End    << none << 0LL    << 6000LL << x << 0 << 0LL    << 1 << 1 << -1LL;
-    QTest::newRow("awaiting, Enter")         << aw << Action::Enter  << none << 0LL    << 6000LL << q << 0 << 0LL    << 1 << 1 << 6000LL;
+    QTest::newRow("awaiting, Enter")         << aw << Action::Enter  << none << 0LL    << 0LL    << q << 0 << 0LL    << 1 << 1 << 6000LL;
     QTest::newRow("awaiting, display tick")  << aw << Action::DisplayTick << aw << 1000LL << 5000LL << q << 0 << 0LL << 1 << 1 << -1LL;
     QTest::newRow("showing win, Veca")       << win << Action::Veca   << win  << 2000LL << 5000LL << d << 1 << 1000LL << 2 << 2 << -1LL;
     QTest::newRow("showing win, right Manja") << win << Action::Manja << win  << 2000LL << 5000LL << d << 1 << 1000LL << 2 << 2 << -1LL;
     QTest::newRow("showing win, Delete")     << win << Action::Delete << win  << 1000LL << 6000LL << d << 1 << 1000LL << 2 << 2 << -1LL;
     QTest::newRow("showing win, End")        << win << Action::End    << none << 0LL    << 7000LL << x << 1 << 1000LL << 2 << 2 << -1LL;
-    QTest::newRow("showing win, Enter")      << win << Action::Enter  << none << 0LL    << 7000LL << d << 1 << 1000LL << 2 << 2 << 7000LL;
+    QTest::newRow("showing win, Enter")      << win << Action::Enter  << none << 0LL    << 0LL    << d << 1 << 1000LL << 2 << 2 << 7000LL;
     QTest::newRow("showing win, display tick") << win << Action::DisplayTick << win << 2000LL << 5000LL << d << 1 << 1000LL << 2 << 2 << -1LL;
     QTest::newRow("showing win, pause ends") << win << Action::PauseEnds << aw << 2000LL << 5000LL << q << 1 << 1000LL << 2 << 2 << -1LL;
     QTest::newRow("nothing, Veca")           << none << Action::Veca   << none << 0LL << 5000LL << x << 0 << 0LL << 1 << 1 << -1LL;
     QTest::newRow("nothing, Manja")          << none << Action::Manja  << none << 0LL << 5000LL << x << 0 << 0LL << 1 << 1 << -1LL;
     QTest::newRow("nothing, Delete")         << none << Action::Delete << none << 0LL << 5000LL << x << 0 << 0LL << 1 << 1 << -1LL;
     QTest::newRow("nothing, End")            << none << Action::End    << none << 0LL << 5000LL << x << 0 << 0LL << 1 << 1 << -1LL;
-    QTest::newRow("nothing, Enter")          << none << Action::Enter  << none << 0LL << 5000LL << x << 0 << 0LL << 1 << 1 << 5000LL;
+    QTest::newRow("nothing, Enter")          << none << Action::Enter  << none << 0LL << 0LL    << x << 0 << 0LL << 1 << 1 << 5000LL;
     QTest::newRow("nothing, pause ends")     << none << Action::PauseEnds << none << 0LL << 5000LL << x << 0 << 0LL << 1 << 1 << -1LL;
     // clang-format on
 }
@@ -163,11 +173,11 @@ void DoubleUpTest::stateTable() {
     QFETCH(Action, action);
     ScriptedRandom random{veca, manja};
     DoubleUp game(random);
-    game.start(1000, 5000);
+    start(game, 1000, 5000);
     if (from == State::ShowingWin)
-        QCOMPARE(game.guess(Guess::Veca), DoubleUp::GuessResult::Right);
+        QCOMPARE(game.guess(Guess::Higher), DoubleUp::GuessResult::Right);
     if (from == State::NothingAtStake)
-        QCOMPARE(game.guess(Guess::Manja), DoubleUp::GuessResult::Wrong);
+        QCOMPARE(game.guess(Guess::Lower), DoubleUp::GuessResult::Wrong);
     QCOMPARE(game.state(), from);
 
     std::int64_t returned = -1;
@@ -188,12 +198,12 @@ void DoubleUpTest::stateTable() {
 void DoubleUpTest::guessesDuringThePauseChangeNothing() {
     ScriptedRandom random{veca, veca, manja};
     DoubleUp game(random);
-    game.start(1000, 5000);
-    QCOMPARE(game.guess(Guess::Veca), DoubleUp::GuessResult::Right);
+    start(game, 1000, 5000);
+    QCOMPARE(game.guess(Guess::Higher), DoubleUp::GuessResult::Right);
     // Pressed again and again, right or wrong: nothing moves, nothing is drawn.
     for (int i = 0; i < 5; ++i) {
-        QCOMPARE(game.guess(Guess::Veca), DoubleUp::GuessResult::Ignored);
-        QCOMPARE(game.guess(Guess::Manja), DoubleUp::GuessResult::Ignored);
+        QCOMPARE(game.guess(Guess::Higher), DoubleUp::GuessResult::Ignored);
+        QCOMPARE(game.guess(Guess::Lower), DoubleUp::GuessResult::Ignored);
     }
     QCOMPARE(game.stake(), 2000);
     QCOMPARE(game.rightGuesses(), 1);
@@ -202,7 +212,7 @@ void DoubleUpTest::guessesDuringThePauseChangeNothing() {
     QCOMPARE(game.card(), Card::Dollar);
 
     game.pauseEnded();
-    QCOMPARE(game.guess(Guess::Veca), DoubleUp::GuessResult::Right);
+    QCOMPARE(game.guess(Guess::Higher), DoubleUp::GuessResult::Right);
     QCOMPARE(game.stake(), 4000);
     QCOMPARE(game.rightGuesses(), 2);
     QCOMPARE(game.outcome(), 2);
@@ -212,8 +222,8 @@ void DoubleUpTest::guessesDuringThePauseChangeNothing() {
 void DoubleUpTest::endDuringThePause() {
     ScriptedRandom random{veca, manja};
     DoubleUp game(random);
-    game.start(1000, 5000);
-    game.guess(Guess::Veca);
+    start(game, 1000, 5000);
+    game.guess(Guess::Higher);
     game.cashAll();
     QCOMPARE(game.card(), Card::RedX);
     QCOMPARE(game.credit(), 7000);
@@ -229,15 +239,15 @@ void DoubleUpTest::endDuringThePause() {
     QVERIFY(game.displayTick());
     QCOMPARE(game.card(), Card::RedX);
     QVERIFY(!game.displayTick());
-    QCOMPARE(game.guess(Guess::Manja), DoubleUp::GuessResult::Ignored);
+    QCOMPARE(game.guess(Guess::Lower), DoubleUp::GuessResult::Ignored);
     QCOMPARE(game.credit(), 7000);
 }
 
 void DoubleUpTest::deleteDuringThePause() {
     ScriptedRandom random{veca, manja};
     DoubleUp game(random);
-    game.start(1000, 5000);
-    game.guess(Guess::Veca);
+    start(game, 1000, 5000);
+    game.guess(Guess::Higher);
     QVERIFY(game.cashHalf());
     QVERIFY(game.cashHalf());
     QCOMPARE(game.stake(), 500);
@@ -254,19 +264,19 @@ void DoubleUpTest::deleteDuringThePause() {
 void DoubleUpTest::totalGainedCountsWhatEachGuessGained() {
     ScriptedRandom random{veca, manja, veca, veca};
     DoubleUp game(random);
-    game.start(1000, 0);
-    game.guess(Guess::Veca); // 1000 -> 2000, gained 1000
+    start(game, 1000, 0);
+    game.guess(Guess::Higher); // 1000 -> 2000, gained 1000
     game.pauseEnded();
-    game.guess(Guess::Manja); // 2000 -> 4000, gained 2000
+    game.guess(Guess::Lower); // 2000 -> 4000, gained 2000
     game.pauseEnded();
-    game.cashHalf();         // 4000 -> 2000
-    game.guess(Guess::Veca); // 2000 -> 4000, gained 2000
+    game.cashHalf();           // 4000 -> 2000
+    game.guess(Guess::Higher); // 2000 -> 4000, gained 2000
     QCOMPARE(game.totalGained(), 5000);
     QCOMPARE(game.stake(), 4000);
     QCOMPARE(game.credit(), 2000);
     QCOMPARE(game.rightGuesses(), 3);
     game.pauseEnded();
-    game.guess(Guess::Manja); // wrong: the total and the count stay
+    game.guess(Guess::Lower); // wrong: the total and the count stay
     QCOMPARE(game.totalGained(), 5000);
     QCOMPARE(game.rightGuesses(), 3);
     QCOMPARE(game.stake(), 0);
@@ -291,7 +301,7 @@ void DoubleUpTest::cashHalfKeepsTheMoneyWhole() {
     QFETCH(qint64, left);
     ScriptedRandom random{manja};
     DoubleUp game(random);
-    game.start(stake, 40);
+    start(game, stake, 40);
     QCOMPARE(game.cashHalf(), toCredit != 0);
     QCOMPARE(qint64(game.credit()), 40 + toCredit);
     QCOMPARE(qint64(game.stake()), left);
@@ -322,17 +332,17 @@ void DoubleUpTest::doublingStopsAtTheLimit() {
     QFETCH(qint64, credit);
     QFETCH(bool, accepted);
     // Both keys are refused, the one that would win and the one that would lose.
-    for (Guess guess : {Guess::Veca, Guess::Manja}) {
+    for (Guess guess : {Guess::Higher, Guess::Lower}) {
         ScriptedRandom random{veca, manja};
         DoubleUp game(random);
-        game.start(stake, credit);
+        start(game, stake, credit);
         const auto result = game.guess(guess);
         if (!accepted) {
             QCOMPARE(result, DoubleUp::GuessResult::Ignored);
             QCOMPARE(qint64(game.stake()), stake);
             QCOMPARE(game.state(), State::AwaitingGuess);
             QCOMPARE(random.taken, 1);
-        } else if (guess == Guess::Veca) {
+        } else if (guess == Guess::Higher) {
             QCOMPARE(result, DoubleUp::GuessResult::Right);
             QCOMPARE(qint64(game.stake()), 2 * stake);
         } else {
@@ -341,7 +351,7 @@ void DoubleUpTest::doublingStopsAtTheLimit() {
         QVERIFY(game.stake() <= DoubleUp::stakeCeiling);
         // Cashing and returning still work.
         const std::int64_t whole = game.credit() + game.stake();
-        QCOMPARE(game.leave(), whole);
+        QCOMPARE(leave(game), whole);
     }
 }
 
@@ -351,10 +361,10 @@ void DoubleUpTest::endlessRightGuessesStopAtTheLimit() {
     for (int i = 0; i < 40; ++i)
         random.push(veca);
     DoubleUp game(random);
-    game.start(2000, 0);
+    start(game, 2000, 0);
     int accepted = 0;
     for (int i = 0; i < 30; ++i) {
-        if (game.guess(Guess::Veca) == DoubleUp::GuessResult::Right)
+        if (game.guess(Guess::Higher) == DoubleUp::GuessResult::Right)
             ++accepted;
         game.pauseEnded();
     }
@@ -387,10 +397,11 @@ void DoubleUpTest::outcomeCode() {
 void DoubleUpTest::secondVisitStartsAfresh() {
     ScriptedRandom random{veca, manja, veca, manja};
     DoubleUp game(random);
-    game.start(1000, 5000);
-    game.guess(Guess::Veca);
+    start(game, 1000, 5000);
+    game.guess(Guess::Higher);
     QVERIFY(game.paused());
-    game.start(300, 100);
+    QCOMPARE(leave(game), 7000);
+    start(game, 300, 100);
     QCOMPARE(game.state(), State::AwaitingGuess);
     QCOMPARE(game.stake(), 300);
     QCOMPARE(game.credit(), 100);
@@ -399,27 +410,20 @@ void DoubleUpTest::secondVisitStartsAfresh() {
     QCOMPARE(game.card(), Card::MysteryCard);
     QVERIFY(!game.paused());
     QCOMPARE(game.outcome(), 1);
-    QCOMPARE(game.guess(Guess::Veca), DoubleUp::GuessResult::Right);
-}
-
-void DoubleUpTest::entryWithNothingAtStake_data() {
-    QTest::addColumn<qint64>("win");
-    QTest::newRow("0") << 0LL;
-    QTest::newRow("negative") << -50LL;
+    QCOMPARE(game.guess(Guess::Higher), DoubleUp::GuessResult::Right);
 }
 
 void DoubleUpTest::entryWithNothingAtStake() {
-    QFETCH(qint64, win);
     ScriptedRandom random{veca};
     DoubleUp game(random);
-    game.start(win, 5000);
+    start(game, 0, 5000);
     QCOMPARE(game.state(), State::NothingAtStake);
     QCOMPARE(game.stake(), 0);
     QVERIFY(game.displayTick());
     QCOMPARE(game.card(), Card::RedX);
-    QCOMPARE(game.guess(Guess::Veca), DoubleUp::GuessResult::Ignored);
+    QCOMPARE(game.guess(Guess::Higher), DoubleUp::GuessResult::Ignored);
     QVERIFY(!game.cashHalf());
-    QCOMPARE(game.leave(), 5000);
+    QCOMPARE(leave(game), 5000);
 }
 
 QTEST_GUILESS_MAIN(DoubleUpTest)

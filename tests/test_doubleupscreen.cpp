@@ -19,10 +19,7 @@ constexpr float manja = 0.7f; // draws outcome 2: Page Down wins
 
 DoubleUpEntry entryOf(std::int64_t win, std::int64_t credit,
                       const QString& name = QStringLiteral("Igrac 1")) {
-    DoubleUpEntry entry;
-    entry.win = win;
-    entry.credit = credit;
-    entry.playerName = name;
+    DoubleUpEntry entry{purseOf(win), purseOf(credit), name, {}};
     entry.position = QPoint(1500, 1200);
     return entry;
 }
@@ -141,7 +138,7 @@ void DoubleUpScreenTest::layout() {
         QVERIFY2(label->width() >= label->fontMetrics().horizontalAdvance(label->caption()),
                  l.name);
         QCOMPARE(label->isBold(), l.bold);
-        QCOMPARE(label->foreColor(), 0xFFFFFFu);
+        QCOMPARE(label->foreColour(), 0xFFFFFFu);
         QVERIFY(label->isVisible());
     }
     QVERIFY(visit.label("Label5")->geometry().right() < visit.label("pogodjenihKarata")->x());

@@ -102,9 +102,10 @@ private:
 };
 
 void FairnessTest::initTestCase() {
-    HandCycle hand(tap_, 2000);
+    HandCycle hand(tap_);
+    hand.open(2000);
     hand.stakeKey(StakeKey::F2);
-    QCOMPARE(hand.enter(), HandCycle::Step::Start);
+    QCOMPARE(hand.enter().step, HandCycle::Step::Start);
     colours_.resize(static_cast<std::size_t>(ticks) * cards);
     std::uint8_t* colour = colours_.data();
     for (int tick = 0; tick < ticks; ++tick) {

@@ -116,7 +116,7 @@ QImage doubleUp(bool nothingAtStake) {
     Rig rig;
     rig.random.push({0.2f, 0.7f});
     VecaManja screen(rig.switcher, rig.bank, rig.random,
-                     {5000, 1000, QStringLiteral("Igrac 1"), {}});
+                     {purseOf(5000), purseOf(1000), QStringLiteral("Igrac 1"), {}});
     screen.Form_Load();
     QTest::keyClick(&screen, Qt::Key_PageUp);
     if (nothingAtStake)

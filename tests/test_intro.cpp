@@ -142,8 +142,8 @@ void IntroTest::screenShowsTheLevels() {
     const QImage shown = shownWindow(intro);
     Label* logoLabel = labelNamed(intro, QStringLiteral("logo"));
     Label* uslugeLabel = labelNamed(intro, QStringLiteral("Usluge"));
-    QCOMPARE(logoLabel->foreColor(), grey(logo));
-    QCOMPARE(uslugeLabel->foreColor(), grey(usluge));
+    QCOMPARE(logoLabel->foreColour(), grey(logo));
+    QCOMPARE(uslugeLabel->foreColour(), grey(usluge));
     QCOMPARE(brightestIn(shown, logoLabel->geometry()), std::min(logo, 255));
     QCOMPARE(brightestIn(shown, uslugeLabel->geometry()), std::min(usluge, 255));
     QCOMPARE(screenPaints.paints, 0);
@@ -165,8 +165,8 @@ void IntroTest::loadCentresAndStartsTheFade() {
     QVERIFY(usluge->alignment() & Qt::AlignHCenter);
 
     intro.Form_Load();
-    QCOMPARE(logo->foreColor(), grey(0));
-    QCOMPARE(usluge->foreColor(), grey(0));
+    QCOMPARE(logo->foreColour(), grey(0));
+    QCOMPARE(usluge->foreColour(), grey(0));
     // The fade runs by itself from the load on, and its first ticks centre
     // the window again once it is framed.
     QVERIFY(intro.fadeTimer().isActive());

@@ -64,7 +64,7 @@ struct MenuRig {
     Label* label(const QString& name) const { return labelNamed(*menu, name); }
     QPoint centreOf(const QString& name) const { return label(name)->geometry().center(); }
     QString status() const { return label(QStringLiteral("Objasnjenje"))->caption(); }
-    std::uint32_t colourOf(const QString& name) const { return label(name)->foreColor(); }
+    std::uint32_t colourOf(const QString& name) const { return label(name)->foreColour(); }
 
     // A real pointer movement to a point of the menu. Returns whether it left
     // the flash timer running; the timer is then stopped, so that the test
@@ -158,7 +158,7 @@ void MainMenuTest::layout() {
     QCOMPARE(label->caption(), caption);
     QCOMPARE(label->font().pixelSize(), fonts::sized(points).pixelSize());
     QCOMPARE(label->isBold(), bold);
-    QCOMPARE(colourText(label->foreColor()), colourText(colour));
+    QCOMPARE(colourText(label->foreColour()), colourText(colour));
     QVERIFY(label->testAttribute(Qt::WA_TranslucentBackground));
     QVERIFY(!label->autoFillBackground());
     QVERIFY(label->isVisible());
@@ -425,7 +425,7 @@ void MainMenuTest::keptPicturesAreAsSharpAsPlainText() {
 
     Label plain(rig.menu.get(), "plain", {}, item->caption(), item->font());
     plain.setGeometry(item->geometry());
-    plain.setForeColor(item->foreColor());
+    plain.setForeColour(item->foreColour());
     item->hide();
     plain.show();
     QCOMPARE(rig.menu->grab(item->geometry()).toImage(), kept);
@@ -442,7 +442,7 @@ void MainMenuTest::firstShowing() {
     // Theme 1 has filled the holders.
     for (int picture = 1; picture <= 4; ++picture)
         QCOMPARE(rig.bank.holder(holderOfThemePicture(picture)).cacheKey(),
-                 rig.bank.tema(1, picture).cacheKey());
+                 rig.bank.themePicture(1, picture).cacheKey());
 }
 
 void MainMenuTest::returnResetsItemsButKeepsStatus() {

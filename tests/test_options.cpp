@@ -132,7 +132,7 @@ void OptionsTest::layout() {
         QFont bold = l->font();
         bold.setBold(true);
         QVERIFY(QFontMetrics(bold).horizontalAdvance(l->caption()) <= l->width());
-        QCOMPARE(l->foreColor(),
+        QCOMPARE(l->foreColour(),
                  std::uint32_t(QLatin1String(e.name) == "SnimiOpcije" ? 0 : 0xFFFFFF));
     }
     QVERIFY(labelNamed(screen, "Label1")->isBold());

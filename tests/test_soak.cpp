@@ -152,10 +152,10 @@ private:
     // A table with nothing left to stake, or too rich for the smallest hand,
     // is over: the player leaves it and starts a new game.
     void newGame() {
-        hand_.emplace(random_, startingCredit_);
+        hand_.emplace(random_);
+        hand_->open(startingCredit_);
         ledger_ = startingCredit_;
         handStake_ = 0;
-        drawnThisSpin_ = false;
         held_.fill(false);
         ++tally_.newGames;
     }
@@ -195,7 +195,7 @@ private:
         const std::uint32_t r = roll(1000);
         if (r < 300) {
             const bool veca = mixed ? roll(2) == 0 : visit_->outcome() == 1;
-            guess(veca ? DoubleUp::Guess::Veca : DoubleUp::Guess::Manja);
+            guess(veca ? DoubleUp::Guess::Higher : DoubleUp::Guess::Lower);
         } else if (r < (mixed ? 400u : 305u)) {
             cashHalf();
         } else if (r < (mixed ? 430u : 308u)) {
@@ -223,7 +223,7 @@ private:
         const std::int64_t credit = hand.credit();
         const std::int64_t stake = hand.stake();
         const std::int64_t win = hand.win();
-        const HandCycle::Step step = hand.enter();
+        const HandCycle::Step step = hand.enter().step;
         switch (state) {
         case HandState::Idle: {
             const std::int64_t newStake = credit > 0 && credit < 50 ? credit : stake;
@@ -241,17 +241,12 @@ private:
             ledger_ -= newStake;
             tally_.smallCreditStakes += newStake != stake ? 1 : 0;
             handStake_ = newStake;
-            drawnThisSpin_ = false;
             held_.fill(false);
             ++tally_.hands;
             return;
         }
         case HandState::FirstSpin: {
-            if (!drawnThisSpin_) {
-                SOAK_CHECK(step == HandCycle::Step::Nothing);
-                SOAK_CHECK(hand.state() == HandState::FirstSpin && hand.credit() == credit);
-                return;
-            }
+            // A stop before the spin's first draw draws the cards it judges.
             SOAK_CHECK(step == HandCycle::Step::FirstStop);
             SOAK_CHECK(hand.state() == HandState::Hold);
             if (largestColourCount() == cards) {
@@ -267,14 +262,8 @@ private:
         case HandState::Hold:
             SOAK_CHECK(step == HandCycle::Step::Respin);
             SOAK_CHECK(hand.state() == HandState::SecondSpin && hand.credit() == credit);
-            drawnThisSpin_ = false;
             return;
         case HandState::SecondSpin: {
-            if (!drawnThisSpin_) {
-                SOAK_CHECK(step == HandCycle::Step::Nothing);
-                SOAK_CHECK(hand.state() == HandState::SecondSpin && hand.credit() == credit);
-                return;
-            }
             SOAK_CHECK(step == HandCycle::Step::SecondStop);
             SOAK_CHECK(hand.state() == HandState::Result && hand.credit() == credit);
             const int most = largestColourCount();
@@ -342,18 +331,21 @@ private:
         const std::int64_t credit = hand.credit();
         const std::int64_t offered = hand.win();
         const HandState state = hand.state();
+        Purse win;
+        Purse carried;
         if (!possible) {
-            SOAK_CHECK(hand.handOver() == 0);
+            SOAK_CHECK(!hand.handOver(win, carried).cleared && win.empty() && carried.empty());
             SOAK_CHECK(hand.state() == state && hand.credit() == credit);
             return;
         }
-        // The screen hands over what the table offers, then clears the hand.
+        // The win and the credit go to the double-up, and the hand is cleared.
         const std::size_t taken = random_.taken.size();
         const int reseeds = random_.reseeds;
+        SOAK_CHECK(hand.handOver(win, carried).cleared);
+        SOAK_CHECK(win.amount() == offered && carried.amount() == credit);
+        SOAK_CHECK(hand.state() == HandState::Idle && hand.credit() == 0 && hand.win() == 0);
         visit_.emplace(random_);
-        visit_->start(offered, credit);
-        SOAK_CHECK(hand.handOver() == offered);
-        SOAK_CHECK(hand.state() == HandState::Idle && hand.credit() == credit);
+        visit_->start(win, carried);
         for (int card = 1; card <= cards; ++card)
             SOAK_CHECK(!hand.face(card));
         held_.fill(false);
@@ -381,7 +373,7 @@ private:
         const int reseeds = random_.reseeds;
         const std::size_t taken = random_.taken.size();
 
-        SOAK_CHECK(hand.drawTick() == spinning);
+        SOAK_CHECK((hand.drawTick().draw != HandCycle::Tick::Stop) == spinning);
         if (!spinning) {
             SOAK_CHECK(random_.reseeds == reseeds && random_.taken.size() == taken);
             for (int card = 1; card <= cards; ++card)
@@ -400,7 +392,6 @@ private:
             SOAK_CHECK(hand.colour(card) == colourOfNumber(random_.taken[used++]));
         }
         SOAK_CHECK(used == random_.taken.size());
-        drawnThisSpin_ = true;
     }
 
     void paintTick() {
@@ -413,7 +404,7 @@ private:
             const bool shows = hand.painting() && hand.colour(card);
             SOAK_CHECK(hand.face(card) == (shows ? hand.colour(card) : faces[card - 1]));
         }
-        SOAK_CHECK(!hand.paintingWanted());
+        SOAK_CHECK(!hand.paintTick().faces);
     }
 
     // --- The double-up ---------------------------------------------------
@@ -502,11 +493,12 @@ private:
     void leave() {
         const std::int64_t stake = visit_->stake();
         const std::int64_t credit = visit_->credit();
-        const std::int64_t returned = visit_->leave();
+        Purse back = visit_->leave();
+        const std::int64_t returned = back.amount();
         SOAK_CHECK(returned == Wide(credit) + stake);
-        SOAK_CHECK(visit_->stake() == 0);
+        SOAK_CHECK(visit_->stake() == 0 && visit_->credit() == 0);
         visit_.reset();
-        hand_->setCredit(returned);
+        hand_->takeBackCredit(std::move(back));
         SOAK_CHECK(hand_->credit() == returned && hand_->state() == HandState::Idle);
     }
 
@@ -528,7 +520,7 @@ private:
         Wide money = Wide(hand.credit()) + hand.win();
         if (visit_) {
             const DoubleUp& visit = *visit_;
-            SOAK_CHECK(hand.state() == HandState::Idle && hand.win() == 0);
+            SOAK_CHECK(hand.state() == HandState::Idle && hand.win() == 0 && hand.credit() == 0);
             SOAK_CHECK(visit.stake() >= 0 && visit.credit() >= 0);
             SOAK_CHECK(visit.totalGained() == visitGained_ && visit.rightGuesses() == visitRight_);
             // The table's credit is the double-up's to carry while it is open.
@@ -548,7 +540,6 @@ private:
     // double-up (credit and stake) must add up to.
     Wide ledger_ = 0;
     std::int64_t handStake_ = 0;
-    bool drawnThisSpin_ = false;
     std::array<bool, cards> held_{};
     std::int64_t visitGained_ = 0;
     int visitRight_ = 0;

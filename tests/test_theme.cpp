@@ -87,7 +87,7 @@ struct ThemeRig {
         if (held.cacheKey() == sentinels[picture - 1].cacheKey())
             return QStringLiteral("S");
         for (int theme = 1; theme <= 5; ++theme)
-            if (held.cacheKey() == bank.tema(theme, picture).cacheKey())
+            if (held.cacheKey() == bank.themePicture(theme, picture).cacheKey())
                 return QStringLiteral("T%1").arg(theme);
         const QImage user(folder.file(userPictureName(picture)));
         if (!user.isNull() && comparable(held) == shownOnACard(user))

@@ -8,15 +8,15 @@ void RecordingSwitcher::switchTo(Screen& from, ScreenId target, Placing placing,
     leave(from, leaving);
 }
 
-void RecordingSwitcher::openDoubleUp(Screen& table, const DoubleUpEntry& entry) {
+void RecordingSwitcher::openDoubleUp(Screen& table, DoubleUpEntry entry) {
     record(QStringLiteral("openDoubleUp"));
-    doubleUps.push_back(entry);
+    doubleUps.push_back(std::move(entry));
     leave(table, Leaving::Hide);
 }
 
-void RecordingSwitcher::returnToCardTable(Screen& doubleUp, Amount credit) {
+void RecordingSwitcher::returnToCardTable(Screen& doubleUp, Purse credit) {
     record(QStringLiteral("returnToCardTable"));
-    returns.push_back({credit, doubleUp.position()});
+    returns.push_back({credit.amount(), doubleUp.position()});
     leave(doubleUp, Leaving::Unload);
 }
 

@@ -21,14 +21,14 @@ public:
         const Screen* positionFrom; // the screen whose place the target takes, if any
     };
     struct Return {
-        std::int64_t credit;
+        Amount credit;
         QPoint position;
     };
 
     ScreenFrame& frame() override { return frame_; }
     void switchTo(Screen& from, ScreenId target, Placing placing, Leaving leaving) override;
-    void openDoubleUp(Screen& table, const DoubleUpEntry& entry) override;
-    void returnToCardTable(Screen& doubleUp, Amount credit) override;
+    void openDoubleUp(Screen& table, DoubleUpEntry entry) override;
+    void returnToCardTable(Screen& doubleUp, Purse credit) override;
     void endProgram() override;
     void closeRequested() override;
 

@@ -64,6 +64,12 @@ Label* labelNamed(const QObject& parent, const QString& name) {
     return found;
 }
 
+Purse purseOf(Amount amount) {
+    Purse purse;
+    money::assured(purse.payIn(amount));
+    return purse;
+}
+
 QPixmap plainPicture(QColor colour, QSize size) {
     QPixmap picture(size);
     picture.fill(colour);

@@ -2,6 +2,7 @@
 // Helpers shared by the tests: a scripted random source, a throw-away
 // program folder, a screen's labels found by name and plain pictures.
 
+#include "common/money.h"
 #include "common/random.h"
 
 #include <QByteArray>
@@ -64,6 +65,9 @@ class QObject;
 // The label of that name below `parent`. A name that is not there is a fault
 // of the test itself and ends the run at once, naming the label.
 Label* labelNamed(const QObject& parent, const QString& name);
+
+// A purse holding this much, as the house opens one: money for a test to hand in.
+Purse purseOf(Amount amount);
 
 // A picture of one plain colour.
 QPixmap plainPicture(QColor colour, QSize size);

@@ -53,14 +53,17 @@ public:
 
     // Resource list for the program: every picture written above, loaded as
     // ":/<folder>/<name>".
+    // The list of the pictures drawn, which the build makes the program's
+    // resources.
     void resourceList(const QString& name) {
         QStringList sorted = files_;
         sorted.sort();
-        QByteArray xml = "<!DOCTYPE RCC>\n<RCC version=\"1.0\">\n    <qresource prefix=\"/\">\n";
+        QByteArray list = "# Written by tools/make_assets: the pictures the program carries.\n"
+                          "set(TOMBEL_ASSETS\n";
         for (const QString& f : sorted)
-            xml += "        <file>" + f.toUtf8() + "</file>\n";
-        xml += "    </qresource>\n</RCC>\n";
-        write(name, xml);
+            list += "    " + f.toUtf8() + "\n";
+        list += ")\n";
+        write(name, list);
     }
 
     QString path(const QString& name) const { return root_.filePath(name); }
@@ -138,7 +141,7 @@ int main(int argc, char* argv[]) {
     out.bytes(QStringLiteral("icons/tombel.ico"), iconFile(paintProgramIcon, programImages));
     out.bytes(QStringLiteral("icons/screen.ico"), iconFile(paintScreenIcon, screenImages));
 
-    out.resourceList(QStringLiteral("assets.qrc"));
+    out.resourceList(QStringLiteral("assets.cmake"));
 
     bool ok = out.ok();
     ok = checkIcon(out.path(QStringLiteral("icons/tombel.ico")), int(programImages.size())) && ok;

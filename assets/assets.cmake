@@ -1,0 +1,35 @@
+# Written by tools/make_assets: the pictures the program carries.
+set(TOMBEL_ASSETS
+    backgrounds/KarteIgra.jpg
+    backgrounds/Kontrole.jpg
+    backgrounds/Opcije.bmp
+    backgrounds/VecaManja.jpg
+    backgrounds/glavniMeni.jpg
+    icons/screen.ico
+    icons/tombel.ico
+    pictures/Dolar.jpg
+    pictures/Eks.jpg
+    pictures/Tema11.jpg
+    pictures/Tema12.jpg
+    pictures/Tema13.jpg
+    pictures/Tema14.jpg
+    pictures/Tema21.jpg
+    pictures/Tema22.jpg
+    pictures/Tema23.jpg
+    pictures/Tema24.jpg
+    pictures/Tema31.jpg
+    pictures/Tema32.jpg
+    pictures/Tema33.jpg
+    pictures/Tema34.jpg
+    pictures/Tema41.jpg
+    pictures/Tema42.jpg
+    pictures/Tema43.jpg
+    pictures/Tema44.jpg
+    pictures/Tema51.jpg
+    pictures/Tema52.jpg
+    pictures/Tema53.jpg
+    pictures/Tema54.jpg
+    pictures/Unazad.jpg
+    pictures/VecaManja.jpg
+    pictures/slikaVecaManja.jpg
+)
