@@ -4,25 +4,18 @@
 
 #include "startup/settings.h"
 #include "testsupport.h"
+#include "unprivileged.h"
 
 #include <QDir>
-#include <QElapsedTimer>
 #include <QFile>
 #include <QFileInfo>
 #include <QRegularExpression>
 #include <QScopeGuard>
 #include <QTest>
-#include <QThread>
 
-#include <csignal>
-#include <functional>
-#include <grp.h>
-#include <pwd.h>
 #include <sys/mount.h>
-#include <sys/resource.h>
 #include <sys/stat.h>
 #include <sys/sysmacros.h>
-#include <sys/wait.h>
 #include <unistd.h>
 
 namespace {
@@ -60,60 +53,6 @@ QByteArray onDisk(const QString& path) {
     return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<unreadable>");
 }
 
-// The user a root test run hands its unprivileged steps to.
-struct Nobody {
-    uid_t user = 0;
-    gid_t group = 0;
-    bool known = false;
-};
-
-Nobody nobody() {
-    const passwd* user = ::getpwnam("nobody");
-    const group* group = ::getgrnam("nogroup");
-    if (!group)
-        group = ::getgrnam("nobody");
-    if (!user || !group)
-        return {};
-    return {user->pw_uid, group->gr_gid, true};
-}
-
-// Runs `work` in a child process, as `nobody` when asked and the test runs as
-// root (so that file permissions hold), with files capped at `sizeLimit`
-// bytes when that is not 0. Returns its exit code, or -1 when it died or had
-// to be killed because it hung.
-int inChild(const std::function<int()>& work, bool unprivileged, rlim_t sizeLimit) {
-    const pid_t child = ::fork();
-    if (child == 0) {
-        if (sizeLimit) {
-            std::signal(SIGXFSZ, SIG_IGN);
-            const rlimit limit{sizeLimit, sizeLimit};
-            ::setrlimit(RLIMIT_FSIZE, &limit);
-        }
-        const Nobody to = nobody();
-        if (unprivileged && ::geteuid() == 0 &&
-            (!to.known || ::setgroups(0, nullptr) != 0 || ::setgid(to.group) != 0 ||
-             ::setuid(to.user) != 0))
-            ::_exit(99);
-        ::_exit(work());
-    }
-    QElapsedTimer clock;
-    clock.start();
-    int status = 0;
-    while (::waitpid(child, &status, WNOHANG) == 0) {
-        if (clock.elapsed() > 10000) {
-            ::kill(child, SIGKILL);
-            ::waitpid(child, &status, 0);
-            return -1;
-        }
-        QThread::msleep(5);
-    }
-    return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
-}
-
-bool giveTo(const QString& path, const Nobody& owner) {
-    return ::geteuid() != 0 ||
-           ::lchown(QFile::encodeName(path).constData(), owner.user, owner.group) == 0;
-}
 } // namespace
 
 Q_DECLARE_METATYPE(Settings)
