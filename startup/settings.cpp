@@ -1,5 +1,7 @@
 #include "startup/settings.h"
 
+#include "common/heldbytes.h"
+
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -24,139 +26,6 @@ QString settingsPath(const QString& programFolder) {
 }
 
 namespace {
-// Bytes that are not UTF-8 are held as U+DC00 + byte (see settings.h).
-constexpr char16_t byteHolder = 0xDC00;
-
-bool isControl(char32_t code) {
-    return code < 0x20 || (code >= 0x7F && code < 0xA0);
-}
-
-bool holdsByte(char16_t unit) {
-    return unit >= byteHolder + 0x80 && unit <= byteHolder + 0xFF;
-}
-
-// The length of the valid UTF-8 sequence at the start of these bytes, with
-// its code point; 0 when none starts there. Overlong forms, surrogates and
-// code points above U+10FFFF are not valid.
-int utf8Sequence(const unsigned char* bytes, qsizetype available, char32_t& code) {
-    const unsigned char lead = bytes[0];
-    int length = 0;
-    char32_t least = 0;
-    if (lead >= 0xC2 && lead <= 0xDF) {
-        length = 2;
-        code = lead & 0x1F;
-        least = 0x80;
-    } else if (lead >= 0xE0 && lead <= 0xEF) {
-        length = 3;
-        code = lead & 0x0F;
-        least = 0x800;
-    } else if (lead >= 0xF0 && lead <= 0xF4) {
-        length = 4;
-        code = lead & 0x07;
-        least = 0x10000;
-    }
-    if (length == 0 || available < length)
-        return 0;
-    for (int i = 1; i < length; ++i) {
-        if ((bytes[i] & 0xC0) != 0x80)
-            return 0;
-        code = (code << 6) | (bytes[i] & 0x3F);
-    }
-    if (code < least || code > 0x10FFFF || (code >= 0xD800 && code <= 0xDFFF))
-        return 0;
-    return length;
-}
-
-QString decodeValue(QByteArrayView bytes) {
-    QString text(bytes.size(), Qt::Uninitialized);
-    char16_t* out = reinterpret_cast<char16_t*>(text.data());
-    const auto* in = reinterpret_cast<const unsigned char*>(bytes.data());
-    const qsizetype size = bytes.size();
-    for (qsizetype i = 0; i < size;) {
-        while (i < size && in[i] < 0x80)
-            *out++ = in[i++];
-        if (i == size)
-            break;
-        char32_t code = 0;
-        const int length = utf8Sequence(in + i, size - i, code);
-        if (length == 0) {
-            *out++ = char16_t(byteHolder + in[i++]);
-        } else if (code >= 0x10000) {
-            *out++ = QChar::highSurrogate(code);
-            *out++ = QChar::lowSurrogate(code);
-            i += length;
-        } else {
-            *out++ = char16_t(code);
-            i += length;
-        }
-    }
-    text.truncate(out - reinterpret_cast<const char16_t*>(text.constData()));
-    return text;
-}
-
-char* putUtf8(char* out, char32_t code) {
-    if (code < 0x80) {
-        *out++ = char(code);
-    } else if (code < 0x800) {
-        *out++ = char(0xC0 | (code >> 6));
-        *out++ = char(0x80 | (code & 0x3F));
-    } else if (code < 0x10000) {
-        *out++ = char(0xE0 | (code >> 12));
-        *out++ = char(0x80 | ((code >> 6) & 0x3F));
-        *out++ = char(0x80 | (code & 0x3F));
-    } else {
-        *out++ = char(0xF0 | (code >> 18));
-        *out++ = char(0x80 | ((code >> 12) & 0x3F));
-        *out++ = char(0x80 | ((code >> 6) & 0x3F));
-        *out++ = char(0x80 | (code & 0x3F));
-    }
-    return out;
-}
-
-// Whether the held byte at `at`, written as it stands together with the
-// held bytes after it, would form valid UTF-8 and so read back as another
-// character. Values read from a file never hold such a run; only a value made
-// up elsewhere can.
-bool heldBytesFormCharacter(const char16_t* units, qsizetype at, qsizetype size) {
-    unsigned char run[4];
-    qsizetype length = 0;
-    while (length < 4 && at + length < size && holdsByte(units[at + length])) {
-        run[length] = static_cast<unsigned char>(units[at + length] - byteHolder);
-        ++length;
-    }
-    char32_t code = 0;
-    return utf8Sequence(run, length, code) > 0;
-}
-
-// A value's bytes in the file: UTF-8, with held bytes written back as they
-// were read. What could break the line or not read back (control characters,
-// stray surrogates) is replaced.
-char* putValue(char* out, const QString& value) {
-    const auto* units = reinterpret_cast<const char16_t*>(value.constData());
-    const qsizetype size = value.size();
-    for (qsizetype i = 0; i < size; ++i) {
-        while (i < size && units[i] >= 0x20 && units[i] < 0x7F)
-            *out++ = char(units[i++]);
-        if (i == size)
-            break;
-        const char16_t unit = units[i];
-        if (unit < 0x80) {
-            *out++ = isControl(unit) ? ' ' : char(unit);
-        } else if (QChar::isHighSurrogate(unit) && i + 1 < size &&
-                   QChar::isLowSurrogate(units[i + 1])) {
-            out = putUtf8(out, QChar::surrogateToUcs4(unit, units[i + 1]));
-            ++i;
-        } else if (holdsByte(unit) && !heldBytesFormCharacter(units, i, size)) {
-            *out++ = char(unit - byteHolder);
-        } else if (QChar::isSurrogate(unit)) {
-            out = putUtf8(out, QChar::ReplacementCharacter);
-        } else {
-            out = putUtf8(out, isControl(unit) ? U' ' : char32_t(unit));
-        }
-    }
-    return out;
-}
-
 // Where the first CR or LF stands, or the end.
 const char* lineEnd(const char* from, const char* end) {
     const auto* feed = static_cast<const char*>(std::memchr(from, '\n', size_t(end - from)));
@@ -168,8 +37,8 @@ QString fieldOfLine(QByteArrayView line) {
     const qsizetype first = line.indexOf('"');
     const qsizetype last = line.lastIndexOf('"');
     if (first < 0 || last == first)
-        return decodeValue(line);
-    return decodeValue(line.sliced(first + 1, last - first - 1));
+        return textOfBytes(line);
+    return textOfBytes(line.sliced(first + 1, last - first - 1));
 }
 
 // Windows-1250 for the bytes 80 to FF; FFFD where it names no character.
@@ -308,23 +177,15 @@ QString saveFile(const QString& path, const QByteArray& bytes) {
 } // namespace
 
 QByteArray settingsBytes(const Settings& settings) {
-    const std::array<const QString*, 4> values{&settings.playerName, &settings.startingCreditLevel,
-                                               &settings.themeNumber, &settings.holdMarkerCaption};
-    qsizetype room = 0;
-    for (const QString* value : values)
-        room += 3 * value->size() + 4;
-    QByteArray bytes(room, Qt::Uninitialized);
-    char* out = bytes.data();
-    for (const QString* value : values) {
+    QByteArray bytes;
+    for (const QString* value : {&settings.playerName, &settings.startingCreditLevel,
+                                 &settings.themeNumber, &settings.holdMarkerCaption}) {
         // Inner quotes are written as they stand: the reader takes the text
         // between the first and the last quote, so such a value still reads back.
-        *out++ = '"';
-        out = putValue(out, *value);
-        *out++ = '"';
-        *out++ = '\r';
-        *out++ = '\n';
+        QByteArray line = bytesOfText(*value);
+        line.replace('\r', ' ').replace('\n', ' ');
+        bytes += '"' + line + "\"\r\n";
     }
-    bytes.truncate(out - bytes.constData());
     return bytes;
 }
 
@@ -408,13 +269,24 @@ Settings readSettings(const QString& programFolder) {
 }
 
 QString shownValue(const QString& value) {
-    QString shown = value.left(longestShownValue);
-    // Never half a character.
-    if (shown.size() < value.size() && shown.back().isHighSurrogate())
-        shown.chop(1);
-    for (QChar& unit : shown)
-        if (holdsByte(unit.unicode()))
-            unit = QChar(windows1250[unit.unicode() - byteHolder - 0x80]);
+    // No text typed in UTF-8 holds the C1 controls 80 to 9F, while Windows-1250
+    // pairs such as "\xC2\x9A" ("Âš") read as one of them.
+    const bool utf8 = std::none_of(value.cbegin(), value.cend(), [](QChar unit) {
+        return holdsByte(unit.unicode()) || (unit.unicode() >= 0x80 && unit.unicode() < 0xA0);
+    });
+    if (utf8) {
+        QString shown = value.left(longestShownValue);
+        // Never half a character.
+        if (shown.size() < value.size() && shown.back().isHighSurrogate())
+            shown.chop(1);
+        return shown;
+    }
+    const QByteArray bytes = bytesOfText(value.left(longestShownValue)).left(longestShownValue);
+    QString shown(bytes.size(), Qt::Uninitialized);
+    for (qsizetype i = 0; i < bytes.size(); ++i) {
+        const auto byte = static_cast<unsigned char>(bytes[i]);
+        shown[i] = QChar(byte < 0x80 ? char16_t(byte) : windows1250[byte - 0x80]);
+    }
     return shown;
 }
 

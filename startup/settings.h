@@ -4,11 +4,9 @@
 // level, theme number, hold-marker caption. Every screen keeps copies of its
 // own and reads or writes all four fields at once.
 //
-// Values are held as the file's bytes decoded as UTF-8. A byte that is not
-// part of valid UTF-8 (older files were written in Windows-1250) is held as
-// the lone surrogate U+DC00 + byte, so a value that nobody edits is written
-// back with exactly the bytes it was read from; shownValue() turns it into
-// readable text.
+// Values are held as text that keeps the file's bytes (common/heldbytes.h),
+// so a value that nobody edits is written back with exactly the bytes it was
+// read from; shownValue() turns it into readable text.
 
 #include <QByteArray>
 #include <QString>
@@ -37,8 +35,8 @@ constexpr qsizetype longestShownValue = 512;
 
 QString settingsPath(const QString& programFolder);
 
-// The exact bytes of a settings file holding these values. Control
-// characters (CR and LF above all) would break the four-line form: each is
+// The exact bytes of a settings file holding these values. A CR or LF would
+// break the four-line form (no value read from a file holds one): each is
 // written as a blank.
 QByteArray settingsBytes(const Settings& settings);
 
@@ -60,7 +58,8 @@ Settings settingsOf(const SettingsFields& fields);
 Settings readSettings(const QString& programFolder);
 
 // The start of a value as a screen shows it: at most longestShownValue
-// characters, bytes that were not UTF-8 read as Windows-1250.
+// characters, read as UTF-8 when its bytes are valid UTF-8 without C1
+// controls, else as Windows-1250 (the encoding of older files).
 QString shownValue(const QString& value);
 
 // Writes the four values. Only a regular file (links followed) or a missing

@@ -247,14 +247,16 @@ void walkThrough(Program& program, const Expect& expect) {
     const QByteArray menuSaved =
         expect.writesFail ? expect.afterLoad : settingsBytes(expect.copies);
     QCOMPARE(program.file(), menuSaved);
-    // From here on the screens read what the menu saved: control characters
-    // have become blanks.
+    // From here on the screens read what the menu saved; the name box leaves
+    // out control characters.
     const Settings saved = expect.writesFail ? expect.copies : readSettings(program.folder.path());
     const QString readName = expect.writesFail ? expect.readName : saved.playerName;
     Screen* options = program.screens.existing(ScreenId::Options);
     auto* nameBox = options->findChild<QLineEdit*>(QStringLiteral("Load001"));
     QVERIFY(nameBox);
-    QCOMPARE(nameBox->text(), shownValue(readName));
+    QCOMPARE(nameBox->text(), shownValue(readName).removeIf([](QChar unit) {
+        return unit.category() == QChar::Other_Control;
+    }));
     CHECKED(program.click(options, "ulog10000"));
     CHECKED(program.click(options, "SnimiOpcije"));
     QCOMPARE(program.shown(), QStringList{"MainMenu"});

@@ -257,17 +257,22 @@ void SettingsTest::writerInHostilePlaces_data() {
         << "folder" << false << "<link> " + old << marko << true << "<link> " + markoFile;
     QTest::newRow("4 GB sparse file without line ends")
         << "folder" << true << QByteArray("<sparse>") << defaults << true << defaultFile;
-    // No value can break the four lines.
+    // No value can break the four lines; other controls stay.
     QTest::newRow("line breaks and controls in values")
         << "folder" << false << old
         << Settings{"Ana\r\nMarko", "2\r", "3\n", QStringLiteral(u"\x01x\x85")} << true
-        << QByteArray("\"Ana  Marko\"\r\n\"2 \"\r\n\"3 \"\r\n\" x \"\r\n");
-    // Bytes that are not UTF-8 go back as they came.
+        << QByteArray("\"Ana  Marko\"\r\n\"2 \"\r\n\"3 \"\r\n\"\x01x\xC2\x85\"\r\n");
+    // Values nobody edited go back as they came, whatever their bytes.
     const QByteArray windows1250 = "\"Igra\xE8\"\r\n\"2\"\r\n\"3\"\r\n\"\x9A\xFF\"\r\n";
     QTest::newRow("Windows-1250 bytes")
         << "folder" << true << windows1250
         << Settings{QStringLiteral(u"Igra\xDCE8"), "2", "3", QStringLiteral(u"\xDC9A\xDCFF")}
         << true << windows1250;
+    const QByteArray handEdited = "\"\xC8\x8A\xC2\x9A\"\r\n\"2\"\r\n\"3\"\r\n\"\t\x01\"\r\n";
+    QTest::newRow("Windows-1250 that reads as UTF-8, tab and control")
+        << "folder" << true << handEdited
+        << Settings{QStringLiteral(u"\x020A\x009A"), "2", "3", QStringLiteral(u"\t\x01")} << true
+        << handEdited;
 }
 
 void SettingsTest::writerInHostilePlaces() {
