@@ -1,5 +1,6 @@
 #include "common/imagebank.h"
 
+#include "common/heldbytes.h"
 #include "common/runtime.h"
 #include "common/screen.h"
 
@@ -17,9 +18,9 @@
 #include <chrono>
 #include <cstring>
 
-#ifdef Q_OS_LINUX
+#include <fcntl.h>
 #include <sys/stat.h>
-#endif
+#include <unistd.h>
 
 namespace {
 int holderIndex(CardColour colour) {
@@ -58,7 +59,7 @@ std::optional<FileStamp> stampOf(const QString& path) {
     // Straight from stat: times to the nanosecond, and none of the time-zone
     // work that QFileInfo's dates cost on every return to the menu.
     struct stat status {};
-    if (::stat(QFile::encodeName(path).constData(), &status) != 0 || !S_ISREG(status.st_mode))
+    if (::stat(bytesOfText(path).constData(), &status) != 0 || !S_ISREG(status.st_mode))
         return std::nullopt;
     const auto nanoseconds = [](const timespec& time) {
         return qint64(time.tv_sec) * 1'000'000'000 + time.tv_nsec;
@@ -78,8 +79,10 @@ std::optional<FileStamp> stampOf(const QString& path) {
 // program's truncating the file into a crash. A file that ends before or
 // goes on past the size it had is being written, and is not taken.
 std::optional<QByteArray> readWhole(const QString& path, qint64 size) {
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly | QIODevice::Unbuffered))
+    QFile file;
+    const int fd = ::open(bytesOfText(path).constData(), O_RDONLY | O_CLOEXEC);
+    if (fd < 0 ||
+        !file.open(fd, QIODevice::ReadOnly | QIODevice::Unbuffered, QFile::AutoCloseHandle))
         return std::nullopt;
     QByteArray bytes(qsizetype(size), Qt::Uninitialized);
     for (qint64 got = 0; got < size;) {
@@ -379,6 +382,8 @@ void applyTheme(SveSlike& bank, const QString& themeNumber, const QString& progr
     const std::optional<double> number = runtime::regionalNumber(themeNumber);
     const double theme = number.value_or(1.0);
     if (theme == 6.0) {
+        if (programFolder.isEmpty())
+            return;
         const QDir folder(QDir(programFolder).filePath(QStringLiteral("Grafika")));
         for (int picture = 1; picture <= 4; ++picture) {
             const QString name =

@@ -4,7 +4,6 @@
 
 #include <QDir>
 #include <QFile>
-#include <QFileInfo>
 #include <QRandomGenerator>
 #include <QScopeGuard>
 
@@ -116,17 +115,30 @@ QString rewriteInPlace(const QByteArray& path, const QByteArray& bytes) {
     return {};
 }
 
+// Where a chain of links ends (the path itself when it is no link).
+QByteArray linkTarget(QByteArray path, int& error) {
+    for (int hops = 0;; ++hops) {
+        QByteArray target(4096, Qt::Uninitialized);
+        const ssize_t length = ::readlink(path.constData(), target.data(), size_t(target.size()));
+        if (length < 0)
+            return path;
+        if (hops == 40 || length == target.size()) {
+            error = hops == 40 ? ELOOP : ENAMETOOLONG;
+            return path;
+        }
+        target.truncate(length);
+        path = target.startsWith('/') ? target : path.left(path.lastIndexOf('/') + 1) + target;
+    }
+}
+
 // Writes the file as writeSettings() promises; returns why it failed, or
 // the empty text.
-QString saveFile(const QString& path, const QByteArray& bytes) {
+QString saveFile(const QByteArray& path, const QByteArray& bytes) {
     // A linked config.not stays a link: its target is the file written.
-    QString target = path;
-    for (int hops = 0; QFileInfo(target).isSymLink(); ++hops) {
-        if (hops == 40)
-            return errorText(ELOOP);
-        target = QFileInfo(target).symLinkTarget();
-    }
-    const QByteArray native = QFile::encodeName(target);
+    int linkError = 0;
+    const QByteArray native = linkTarget(path, linkError);
+    if (linkError)
+        return errorText(linkError);
     struct stat old {};
     const bool exists = ::lstat(native.constData(), &old) == 0;
     if (!exists && errno != ENOENT)
@@ -212,7 +224,9 @@ SettingsFields parseSettings(const QByteArray& contents) {
 SettingsFields readSettingsFields(const QString& programFolder) {
     // Opened without blocking and read only when it is a regular file: a
     // FIFO or a device in its place would otherwise stop the program.
-    const QByteArray path = QFile::encodeName(settingsPath(programFolder));
+    if (programFolder.isEmpty())
+        return {};
+    const QByteArray path = bytesOfText(settingsPath(programFolder));
     const int fd = ::open(path.constData(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
     if (fd < 0)
         return {};
@@ -292,11 +306,13 @@ QString shownValue(const QString& value) {
 
 bool writeSettings(const QString& programFolder, const Settings& settings) {
     const QString path = settingsPath(programFolder);
-    const QString error = saveFile(path, settingsBytes(settings));
+    const QString error = programFolder.isEmpty()
+                              ? QStringLiteral("the program's folder cannot be found")
+                              : saveFile(bytesOfText(path), settingsBytes(settings));
     if (error.isEmpty())
         return true;
-    std::fprintf(stderr, "tombel: cannot write %s: %s\n",
-                 qPrintable(QDir::toNativeSeparators(path)), qPrintable(error));
+    std::fprintf(stderr, "tombel: cannot write %s: %s\n", bytesOfText(path).constData(),
+                 qPrintable(error));
     return false;
 }
 

@@ -9,10 +9,13 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QProcess>
 #include <QRegularExpression>
 #include <QScopeGuard>
 #include <QTest>
+#include <QThread>
 
+#include <fcntl.h>
 #include <sys/mount.h>
 #include <sys/stat.h>
 #include <sys/sysmacros.h>
@@ -257,6 +260,9 @@ void SettingsTest::writerInHostilePlaces_data() {
         << "folder" << false << "<link> " + old << marko << true << "<link> " + markoFile;
     QTest::newRow("4 GB sparse file without line ends")
         << "folder" << true << QByteArray("<sparse>") << defaults << true << defaultFile;
+    // The game started from a folder whose name is not UTF-8 keeps its file there.
+    QTest::newRow("program folder not UTF-8")
+        << "not UTF-8" << true << QByteArray("<missing>") << defaults << true << defaultFile;
     // No value can break the four lines; other controls stay.
     QTest::newRow("line breaks and controls in values")
         << "folder" << false << old
@@ -289,6 +295,32 @@ void SettingsTest::writerInHostilePlaces() {
 
     TempProgramFolder base;
     QString folder = base.path();
+    if (place == QLatin1String("not UTF-8")) {
+        // Started from elsewhere, through a link: only the folder that holds the
+        // game itself counts.
+        const QByteArray own = QFile::encodeName(base.path()) + "/Igre\xE8 stare";
+        QVERIFY(QDir(folder).mkdir(QStringLiteral("game")) &&
+                QFile::copy(QStringLiteral(TOMBEL_EXECUTABLE),
+                            base.file(QStringLiteral("game/tombel"))));
+        QCOMPARE(::rename(QFile::encodeName(base.file(QStringLiteral("game"))), own), 0);
+        QCOMPARE(::symlink(own + "/tombel", QFile::encodeName(base.file(QStringLiteral("tombel")))),
+                 0);
+        QProcess game;
+        game.setWorkingDirectory(folder);
+        game.start(base.file(QStringLiteral("tombel")));
+        const auto stop = qScopeGuard([&] {
+            game.kill();
+            game.waitForFinished();
+        });
+        for (int wait = 0; wait < 300 && ::access(own + "/config.not", F_OK) != 0; ++wait)
+            QThread::msleep(50);
+        QFile file;
+        const int fd = ::open(own + "/config.not", O_RDONLY);
+        QVERIFY(fd >= 0 && file.open(fd, QIODevice::ReadOnly, QFile::AutoCloseHandle));
+        QCOMPARE(file.readAll(), after);
+        QCOMPARE(onDisk(settingsPath(folder)), before);
+        return;
+    }
     if (place == QLatin1String("full")) {
         folder = base.file(QStringLiteral("disk"));
         QVERIFY(QDir().mkdir(folder));
