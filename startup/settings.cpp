@@ -60,6 +60,7 @@ QString errorText(int error) {
 }
 
 const QString notRegular = QStringLiteral("not a regular file");
+const QString noFolder = QStringLiteral("the program's folder cannot be found");
 
 QString writeAll(int fd, const QByteArray& bytes) {
     for (qsizetype done = 0; done < bytes.size();) {
@@ -77,16 +78,10 @@ QString writeAll(int fd, const QByteArray& bytes) {
 // before the new lines stand: they are written over the old ones in one
 // write, and only then is the file cut to their length. Whatever fails on
 // the way puts the old bytes back.
-QString rewriteInPlace(const QByteArray& path, const QByteArray& bytes) {
-    const int fd = ::open(path.constData(), O_RDWR | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC);
-    if (fd < 0)
-        return errorText(errno);
-    const auto closeFile = qScopeGuard([fd] { ::close(fd); });
+QString rewriteInPlace(int fd, const QByteArray& bytes) {
     struct stat old {};
     if (::fstat(fd, &old) != 0)
         return errorText(errno);
-    if (!S_ISREG(old.st_mode))
-        return notRegular;
     const qsizetype size = bytes.size();
     // Claiming the room first lets a full disk stop the save before anything
     // is overwritten.
@@ -145,9 +140,19 @@ QString saveFile(const QByteArray& path, const QByteArray& bytes) {
         return errorText(errno);
     if (exists && !S_ISREG(old.st_mode))
         return notRegular;
-    // A file made read-only stays as it is.
-    if (exists && ::faccessat(AT_FDCWD, native.constData(), W_OK, AT_EACCESS) != 0)
+    // The old file must open for reading and writing: a file made read-only
+    // stays as it is, and one that cannot be read now (no permission, another
+    // program's lease) holds the player's values for later.
+    const int oldFd =
+        exists ? ::open(native.constData(), O_RDWR | O_NONBLOCK | O_NOFOLLOW | O_CLOEXEC) : -1;
+    if (exists && oldFd < 0)
         return errorText(errno);
+    const auto closeOld = qScopeGuard([oldFd] {
+        if (oldFd >= 0)
+            ::close(oldFd);
+    });
+    if (exists && (::fstat(oldFd, &old) != 0 || !S_ISREG(old.st_mode)))
+        return notRegular;
 
     QByteArray temporary;
     int fd = -1;
@@ -162,7 +167,7 @@ QString saveFile(const QByteArray& path, const QByteArray& bytes) {
         const int error = errno;
         // No new file can be made here (a folder that cannot be written, no
         // inodes left), but the old one may still take the new lines.
-        return exists ? rewriteInPlace(native, bytes) : errorText(error);
+        return exists ? rewriteInPlace(oldFd, bytes) : errorText(error);
     }
     QString error;
     if (exists) {
@@ -221,19 +226,25 @@ SettingsFields parseSettings(const QByteArray& contents) {
     return fields;
 }
 
-SettingsFields readSettingsFields(const QString& programFolder) {
+std::optional<SettingsFields> readSettingsFields(const QString& programFolder) {
+    const QByteArray path = bytesOfText(settingsPath(programFolder));
+    const auto unreadable = [&](const QString& why) {
+        std::fprintf(stderr, "tombel: cannot read %s: %s\n", path.constData(), qPrintable(why));
+        return std::nullopt;
+    };
+    if (programFolder.isEmpty())
+        return unreadable(noFolder);
     // Opened without blocking and read only when it is a regular file: a
     // FIFO or a device in its place would otherwise stop the program.
-    if (programFolder.isEmpty())
-        return {};
-    const QByteArray path = bytesOfText(settingsPath(programFolder));
     const int fd = ::open(path.constData(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
+    if (fd < 0 && errno == ENOENT)
+        return SettingsFields{};
     if (fd < 0)
-        return {};
+        return unreadable(errorText(errno));
     const auto closeFile = qScopeGuard([fd] { ::close(fd); });
     struct stat status {};
     if (::fstat(fd, &status) != 0 || !S_ISREG(status.st_mode))
-        return {};
+        return unreadable(notRegular);
 
     // Only four lines are ever used: the file is read up to the fourth line
     // end, and a line past the limit makes it damaged.
@@ -250,7 +261,7 @@ SettingsFields readSettingsFields(const QString& programFolder) {
         if (got < 0 && errno == EINTR)
             continue;
         if (got < 0)
-            return {};
+            return unreadable(errorText(errno));
         if (got == 0)
             break;
         const char* bytes = contents.constData();
@@ -261,14 +272,14 @@ SettingsFields readSettingsFields(const QString& programFolder) {
                 break;
             const qsizetype i = next - bytes;
             if (i - lineStart > longestSettingsLine)
-                return {};
+                return SettingsFields{};
             // The LF of a CR LF ends no further line.
             if (bytes[i] == '\r' || i == 0 || bytes[i - 1] != '\r')
                 ++lineEnds;
             lineStart = i + 1;
         }
         if (lineEnds < 4 && contents.size() - lineStart > longestSettingsLine)
-            return {};
+            return SettingsFields{};
     }
     return parseSettings(contents);
 }
@@ -279,7 +290,7 @@ Settings settingsOf(const SettingsFields& fields) {
 }
 
 Settings readSettings(const QString& programFolder) {
-    return settingsOf(readSettingsFields(programFolder));
+    return settingsOf(readSettingsFields(programFolder).value_or(SettingsFields{}));
 }
 
 QString shownValue(const QString& value) {
@@ -306,9 +317,8 @@ QString shownValue(const QString& value) {
 
 bool writeSettings(const QString& programFolder, const Settings& settings) {
     const QString path = settingsPath(programFolder);
-    const QString error = programFolder.isEmpty()
-                              ? QStringLiteral("the program's folder cannot be found")
-                              : saveFile(bytesOfText(path), settingsBytes(settings));
+    const QString error =
+        programFolder.isEmpty() ? noFolder : saveFile(bytesOfText(path), settingsBytes(settings));
     if (error.isEmpty())
         return true;
     std::fprintf(stderr, "tombel: cannot write %s: %s\n", bytesOfText(path).constData(),
@@ -317,7 +327,12 @@ bool writeSettings(const QString& programFolder, const Settings& settings) {
 }
 
 Settings loadMenuSettings(const QString& programFolder) {
-    Settings copies = readSettings(programFolder);
+    const std::optional<SettingsFields> fields = readSettingsFields(programFolder);
+    // The player's values in a file out of reach come back once it can be
+    // read again: meanwhile the defaults are played, not written over them.
+    if (!fields)
+        return Settings::defaults();
+    Settings copies = settingsOf(*fields);
     if (!copies.playerName.isEmpty() && !copies.startingCreditLevel.isEmpty() &&
         !copies.themeNumber.isEmpty())
         return copies;

@@ -45,10 +45,12 @@ QByteArray settingsBytes(const Settings& settings);
 // when it holds fewer than two. A UTF-8 byte-order mark is ignored.
 SettingsFields parseSettings(const QByteArray& contents);
 
-// Reads the file; a file that cannot be read, is not a regular file, or has
-// a line longer than longestSettingsLine among its first four has every
-// field missing. Never blocks on opening.
-SettingsFields readSettingsFields(const QString& programFolder);
+// Reads the file. A missing file, or one with a line longer than
+// longestSettingsLine among its first four, has every field missing. A file
+// that is there but cannot be read now (no permission, not a regular file,
+// another program's lease) gives nothing, and standard error says why: its
+// values are the player's, only out of reach. Never blocks on opening.
+std::optional<SettingsFields> readSettingsFields(const QString& programFolder);
 
 // The values of the fields read: a missing field is the empty text.
 Settings settingsOf(const SettingsFields& fields);
@@ -62,8 +64,9 @@ Settings readSettings(const QString& programFolder);
 // controls, else as Windows-1250 (the encoding of older files).
 QString shownValue(const QString& value);
 
-// Writes the four values. Only a regular file (links followed) or a missing
-// one is written; anything else fails and is left alone. Normally the file is
+// Writes the four values. Only a regular file (links followed) that can be
+// read and written, or a missing one, is written; anything else fails and is
+// left alone. Normally the file is
 // replaced at once by a complete new one that keeps the old one's
 // permissions, and its owner and group where the process may set them. In a
 // folder where no new file can be made, an existing file that can be written
@@ -76,5 +79,6 @@ bool writeSettings(const QString& programFolder, const Settings& settings);
 // The main menu's load on every activation: a file that is missing, or whose
 // first, second or third value is empty, gives the four defaults and is
 // rewritten with them; otherwise the values read stand (a missing fourth
-// value as the empty text) and the file is left alone.
+// value as the empty text) and the file is left alone. A file that cannot be
+// read gives the defaults and is left alone too.
 Settings loadMenuSettings(const QString& programFolder);

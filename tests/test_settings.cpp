@@ -247,6 +247,9 @@ void SettingsTest::writerInHostilePlaces_data() {
         << "read-only folder" << false << QByteArray("<missing>") << marko << false
         << QByteArray("<missing>");
     QTest::newRow("read-only file") << "read-only file" << false << old << marko << false << old;
+    // The player's values stay for when the file can be read again.
+    QTest::newRow("file that cannot be read")
+        << "write-only file" << true << old << defaults << false << old;
     QTest::newRow("file of another user, saved by root")
         << "owned by nobody" << false << old << marko << true << markoFile;
     // Only regular files are read or written, and nothing blocks.
@@ -362,22 +365,26 @@ void SettingsTest::writerInHostilePlaces() {
         }
     }
 
-    const bool unprivileged = place.startsWith(QLatin1String("read-only"));
+    const bool readOnly = place.startsWith(QLatin1String("read-only"));
+    const bool unprivileged = readOnly || place == QLatin1String("write-only file");
     if (place == QLatin1String("owned by nobody") && !root)
         QSKIP("giving the file to another user needs root");
     if (unprivileged || place == QLatin1String("owned by nobody")) {
         QVERIFY(giveTo(folder, owner));
         QVERIFY(before == "<missing>" || giveTo(path, owner));
     }
-    if (place == QLatin1String("owned by nobody"))
-        QCOMPARE(::chmod(native.constData(), 0640), 0);
+    if (place == QLatin1String("owned by nobody") || place == QLatin1String("write-only file"))
+        QCOMPARE(
+            ::chmod(native.constData(), place.startsWith(QLatin1String("owned")) ? 0640 : 0200), 0);
     const QString locked = place == QLatin1String("read-only file") ? path : folder;
     const QFile::Permissions writable = QFile(locked).permissions();
-    if (unprivileged)
+    if (readOnly)
         QVERIFY(QFile(locked).setPermissions(writable & ~(QFile::WriteOwner | QFile::WriteUser |
                                                           QFile::WriteGroup | QFile::WriteOther)));
     const auto unlock = qScopeGuard([&] { QFile(locked).setPermissions(writable); });
-    if (unprivileged && !root && ::access(QFile::encodeName(locked).constData(), W_OK) == 0)
+    if (unprivileged && !root &&
+        (readOnly ? ::access(QFile::encodeName(locked).constData(), W_OK)
+                  : ::access(native.constData(), R_OK)) == 0)
         QSKIP("permissions are not enforced for this user");
 
     const rlim_t sizeLimit =
