@@ -2,6 +2,7 @@
 
 #include "common/heldbytes.h"
 
+#include <QDeadlineTimer>
 #include <QDir>
 #include <QFile>
 #include <QRandomGenerator>
@@ -12,6 +13,7 @@
 #include <cstdio>
 #include <cstring>
 #include <fcntl.h>
+#include <sys/file.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -61,6 +63,23 @@ QString errorText(int error) {
 
 const QString notRegular = QStringLiteral("not a regular file");
 const QString noFolder = QStringLiteral("the program's folder cannot be found");
+
+const QString busy = QStringLiteral("another program keeps it locked");
+
+// Takes the file's lock, shared or exclusive. Copies of the game hold it only
+// while they read or save; a lock held longer than a second is another
+// program's. Where the file system has no locks, everyone goes through.
+bool lockFile(int fd, int operation) {
+    const QDeadlineTimer deadline(1000);
+    while (::flock(fd, operation | LOCK_NB) != 0) {
+        if (errno != EWOULDBLOCK && errno != EINTR)
+            return true;
+        if (deadline.hasExpired())
+            return false;
+        ::usleep(1000);
+    }
+    return true;
+}
 
 QString writeAll(int fd, const QByteArray& bytes) {
     for (qsizetype done = 0; done < bytes.size();) {
@@ -143,16 +162,31 @@ QString saveFile(const QByteArray& path, const QByteArray& bytes) {
     // The old file must open for reading and writing: a file made read-only
     // stays as it is, and one that cannot be read now (no permission, another
     // program's lease) holds the player's values for later.
-    const int oldFd =
-        exists ? ::open(native.constData(), O_RDWR | O_NONBLOCK | O_NOFOLLOW | O_CLOEXEC) : -1;
-    if (exists && oldFd < 0)
-        return errorText(errno);
-    const auto closeOld = qScopeGuard([oldFd] {
+    int oldFd = -1;
+    const auto closeOld = qScopeGuard([&oldFd] {
         if (oldFd >= 0)
             ::close(oldFd);
     });
-    if (exists && (::fstat(oldFd, &old) != 0 || !S_ISREG(old.st_mode)))
-        return notRegular;
+    for (int attempt = 0; exists; ++attempt) {
+        oldFd = ::open(native.constData(), O_RDWR | O_NONBLOCK | O_NOFOLLOW | O_CLOEXEC);
+        if (oldFd < 0)
+            return errorText(errno);
+        if (::fstat(oldFd, &old) != 0 || !S_ISREG(old.st_mode))
+            return notRegular;
+        // One save at a time, from the first byte written to the last cut, so
+        // that two copies of the game never mix their lines.
+        if (!lockFile(oldFd, LOCK_EX))
+            return busy;
+        struct stat named {};
+        if (::stat(native.constData(), &named) == 0 && named.st_dev == old.st_dev &&
+            named.st_ino == old.st_ino)
+            break;
+        // Another copy put a new file in its place meanwhile: that one is locked next.
+        ::close(oldFd);
+        oldFd = -1;
+        if (attempt == 8)
+            return busy;
+    }
 
     QByteArray temporary;
     int fd = -1;
@@ -245,6 +279,9 @@ std::optional<SettingsFields> readSettingsFields(const QString& programFolder) {
     struct stat status {};
     if (::fstat(fd, &status) != 0 || !S_ISREG(status.st_mode))
         return unreadable(notRegular);
+    // Never half of a save made in place by another copy of the game.
+    if (!lockFile(fd, LOCK_SH))
+        return unreadable(busy);
 
     // Only four lines are ever used: the file is read up to the fourth line
     // end, and a line past the limit makes it damaged.

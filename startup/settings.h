@@ -72,7 +72,9 @@ QString shownValue(const QString& value);
 // folder where no new file can be made, an existing file that can be written
 // is rewritten in place: the new lines go over the old ones in one write and
 // the file is then cut to length, so an interrupted save leaves the old or
-// the new four lines. A failure is reported on standard error and returned
+// the new four lines. Saves hold the file's lock against each other and
+// against readers, so copies of the game saving at once leave one whole
+// version and never read half of one. A failure is reported on standard error and returned
 // as false; the file then holds what it held before.
 bool writeSettings(const QString& programFolder, const Settings& settings);
 

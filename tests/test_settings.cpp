@@ -19,6 +19,7 @@
 #include <sys/mount.h>
 #include <sys/stat.h>
 #include <sys/sysmacros.h>
+#include <sys/wait.h>
 #include <unistd.h>
 
 namespace {
@@ -56,6 +57,23 @@ QByteArray onDisk(const QString& path) {
     return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<unreadable>");
 }
 
+// Two copies of the game save at once, each reading the file back after
+// every save, this process and a twin of it: true when both always read one
+// whole version.
+bool savedSideBySide(const QString& folder, const Settings& mine, const Settings& other) {
+    const pid_t twin = ::fork();
+    bool whole = true;
+    for (int round = 0; round < 300 && whole; ++round) {
+        whole = writeSettings(folder, twin == 0 ? other : mine);
+        const Settings read = readSettings(folder);
+        whole = whole && (read == mine || read == other);
+    }
+    if (twin == 0)
+        ::_exit(whole ? 0 : 1);
+    int status = 0;
+    return ::waitpid(twin, &status, 0) == twin && WIFEXITED(status) && WEXITSTATUS(status) == 0 &&
+           whole;
+}
 } // namespace
 
 Q_DECLARE_METATYPE(Settings)
@@ -241,6 +259,8 @@ void SettingsTest::writerInHostilePlaces_data() {
     QTest::newRow("file size limit") << "size limit" << false << old << marko << false << old;
     QTest::newRow("read-only folder")
         << "read-only folder" << false << old << marko << true << markoFile;
+    QTest::newRow("read-only folder, two copies saving at once")
+        << "read-only folder, two copies" << false << old << marko << true << markoFile;
     QTest::newRow("read-only folder, save cut short")
         << "read-only folder, cut short" << false << old << marko << false << old;
     QTest::newRow("read-only folder, no file")
@@ -395,6 +415,9 @@ void SettingsTest::writerInHostilePlaces() {
         [&] {
             if (::access(QFile::encodeName(folder).constData(), X_OK) != 0)
                 return 98;
+            if (place.endsWith(QLatin1String("two copies")) &&
+                !savedSideBySide(folder, values, {"Ana Marija Kovacevic", "2", "6", "o"}))
+                return 3;
             if (!loadFirst)
                 return writeSettings(folder, values) ? 0 : 1;
             const Settings loaded = loadMenuSettings(folder);
@@ -406,6 +429,7 @@ void SettingsTest::writerInHostilePlaces() {
     QVERIFY2(result != -1, "the save hung or crashed");
     QVERIFY2(result != 98 && result != 99, "the unprivileged user cannot reach the folder");
     QVERIFY2(result != 2, "the menu's load gave other values");
+    QVERIFY2(result != 3, "a save broke another one's file");
     QCOMPARE(result == 0, saved);
     QCOMPARE(onDisk(path), after);
     // Nothing is left behind beside the file.
