@@ -219,11 +219,17 @@ QString saveFile(const QByteArray& path, const QByteArray& bytes) {
         error = errorText(errno);
     if (::close(fd) != 0 && error.isEmpty())
         error = errorText(errno);
-    if (error.isEmpty() && ::rename(temporary.constData(), native.constData()) != 0)
+    bool refused = false;
+    if (error.isEmpty() && ::rename(temporary.constData(), native.constData()) != 0) {
+        // In a shared folder (sticky bit) only the owner may replace a file,
+        // and a file mounted on its own cannot be replaced; either may still
+        // take the new lines in place.
+        refused = exists && (errno == EPERM || errno == EACCES || errno == EBUSY);
         error = errorText(errno);
+    }
     if (!error.isEmpty())
         ::unlink(temporary.constData());
-    return error;
+    return refused ? rewriteInPlace(oldFd, bytes) : error;
 }
 } // namespace
 

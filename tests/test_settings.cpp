@@ -270,6 +270,8 @@ void SettingsTest::writerInHostilePlaces_data() {
     // The player's values stay for when the file can be read again.
     QTest::newRow("file that cannot be read")
         << "write-only file" << true << old << defaults << false << old;
+    QTest::newRow("shared folder, file of another user open to all")
+        << "sticky folder" << false << old << marko << true << markoFile;
     QTest::newRow("file of another user, saved by root")
         << "owned by nobody" << false << old << marko << true << markoFile;
     // Only regular files are read or written, and nothing blocks.
@@ -386,10 +388,14 @@ void SettingsTest::writerInHostilePlaces() {
     }
 
     const bool readOnly = place.startsWith(QLatin1String("read-only"));
-    const bool unprivileged = readOnly || place == QLatin1String("write-only file");
-    if (place == QLatin1String("owned by nobody") && !root)
-        QSKIP("giving the file to another user needs root");
-    if (unprivileged || place == QLatin1String("owned by nobody")) {
+    const bool sticky = place == QLatin1String("sticky folder");
+    const bool unprivileged = readOnly || sticky || place == QLatin1String("write-only file");
+    if ((sticky || place == QLatin1String("owned by nobody")) && !root)
+        QSKIP("a file of another user needs root");
+    if (sticky) {
+        QCOMPARE(::chmod(QFile::encodeName(folder).constData(), 01777), 0);
+        QCOMPARE(::chmod(native.constData(), 0666), 0);
+    } else if (unprivileged || place == QLatin1String("owned by nobody")) {
         QVERIFY(giveTo(folder, owner));
         QVERIFY(before == "<missing>" || giveTo(path, owner));
     }
