@@ -12,6 +12,7 @@
 #include <cerrno>
 #include <cstdio>
 #include <cstring>
+#include <dirent.h>
 #include <fcntl.h>
 #include <sys/file.h>
 #include <sys/stat.h>
@@ -79,6 +80,41 @@ bool lockFile(int fd, int operation) {
         ::usleep(1000);
     }
     return true;
+}
+
+// Whether the path still names the open file, after taking its lock when an
+// operation is given.
+bool sameFile(int fd, const QByteArray& path, int lockOperation = 0) {
+    struct stat open {
+    }, named{};
+    return (!lockOperation || ::flock(fd, lockOperation) == 0) && ::fstat(fd, &open) == 0 &&
+           ::stat(path.constData(), &named) == 0 && open.st_dev == named.st_dev &&
+           open.st_ino == named.st_ino;
+}
+
+// A save builds its new file beside the old one, named after it with this
+// mark and a random ending.
+constexpr char temporaryMark[] = ".tombel-";
+
+// Removes what saves killed halfway left beside the file. A save at work
+// holds its new file's lock, so only abandoned ones can be locked here.
+void removeAbandonedTemporaries(const QByteArray& file) {
+    const QByteArray folder = file.left(file.lastIndexOf('/') + 1);
+    const QByteArray prefix = file.mid(folder.size()) + temporaryMark;
+    DIR* entries = ::opendir(folder.isEmpty() ? "." : folder.constData());
+    if (!entries)
+        return;
+    const auto closeFolder = qScopeGuard([entries] { ::closedir(entries); });
+    while (const dirent* entry = ::readdir(entries)) {
+        if (!QByteArrayView(entry->d_name).startsWith(prefix))
+            continue;
+        const QByteArray path = folder + entry->d_name;
+        const int fd = ::open(path.constData(), O_RDONLY | O_NONBLOCK | O_NOFOLLOW | O_CLOEXEC);
+        if (fd >= 0 && sameFile(fd, path, LOCK_EX | LOCK_NB))
+            ::unlink(path.constData());
+        if (fd >= 0)
+            ::close(fd);
+    }
 }
 
 QString writeAll(int fd, const QByteArray& bytes) {
@@ -177,9 +213,7 @@ QString saveFile(const QByteArray& path, const QByteArray& bytes) {
         // that two copies of the game never mix their lines.
         if (!lockFile(oldFd, LOCK_EX))
             return busy;
-        struct stat named {};
-        if (::stat(native.constData(), &named) == 0 && named.st_dev == old.st_dev &&
-            named.st_ino == old.st_ino)
+        if (sameFile(oldFd, native))
             break;
         // Another copy put a new file in its place meanwhile: that one is locked next.
         ::close(oldFd);
@@ -188,14 +222,22 @@ QString saveFile(const QByteArray& path, const QByteArray& bytes) {
             return busy;
     }
 
+    removeAbandonedTemporaries(native);
     QByteArray temporary;
     int fd = -1;
     for (int attempt = 0; attempt < 16 && fd < 0; ++attempt) {
-        temporary = native + '.' + QByteArray::number(QRandomGenerator::global()->generate(), 36);
+        temporary =
+            native + temporaryMark + QByteArray::number(QRandomGenerator::global()->generate(), 36);
         fd = ::open(temporary.constData(), O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC,
                     0666);
         if (fd < 0 && errno != EEXIST)
             break;
+        // Locked at once, it is no debris to another save; one that another
+        // save took away before that is given up.
+        if (fd >= 0 && !sameFile(fd, temporary, LOCK_EX | LOCK_NB)) {
+            ::close(fd);
+            fd = -1;
+        }
     }
     if (fd < 0) {
         const int error = errno;
@@ -217,8 +259,6 @@ QString saveFile(const QByteArray& path, const QByteArray& bytes) {
         error = writeAll(fd, bytes);
     if (error.isEmpty() && ::fsync(fd) != 0)
         error = errorText(errno);
-    if (::close(fd) != 0 && error.isEmpty())
-        error = errorText(errno);
     bool refused = false;
     if (error.isEmpty() && ::rename(temporary.constData(), native.constData()) != 0) {
         // In a shared folder (sticky bit) only the owner may replace a file,
@@ -229,6 +269,8 @@ QString saveFile(const QByteArray& path, const QByteArray& bytes) {
     }
     if (!error.isEmpty())
         ::unlink(temporary.constData());
+    // Closed, and so unlocked, only once it is no longer beside the file.
+    ::close(fd);
     return refused ? rewriteInPlace(oldFd, bytes) : error;
 }
 } // namespace

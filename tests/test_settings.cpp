@@ -15,6 +15,7 @@
 #include <QTest>
 #include <QThread>
 
+#include <csignal>
 #include <fcntl.h>
 #include <sys/mount.h>
 #include <sys/stat.h>
@@ -274,6 +275,8 @@ void SettingsTest::writerInHostilePlaces_data() {
         << "sticky folder" << false << old << marko << true << markoFile;
     QTest::newRow("file of another user, saved by root")
         << "owned by nobody" << false << old << marko << true << markoFile;
+    // Saves killed halfway leave nothing behind once the next one is made.
+    QTest::newRow("saves killed halfway") << "killed" << false << old << marko << true << markoFile;
     // Only regular files are read or written, and nothing blocks.
     QTest::newRow("FIFO") << "folder" << true << QByteArray("<fifo>") << defaults << false
                           << QByteArray("<fifo>");
@@ -421,6 +424,14 @@ void SettingsTest::writerInHostilePlaces() {
         [&] {
             if (::access(QFile::encodeName(folder).constData(), X_OK) != 0)
                 return 98;
+            for (int round = 0; place == QLatin1String("killed") && round < 20; ++round) {
+                const pid_t saver = ::fork();
+                while (saver == 0)
+                    writeSettings(folder, values);
+                ::usleep(useconds_t(500 + 100 * round));
+                ::kill(saver, SIGKILL);
+                ::waitpid(saver, nullptr, 0);
+            }
             if (place.endsWith(QLatin1String("two copies")) &&
                 !savedSideBySide(folder, values, {"Ana Marija Kovacevic", "2", "6", "o"}))
                 return 3;
