@@ -128,12 +128,14 @@ void glavniMeni::menuNovaigra_Click() {
 }
 
 void glavniMeni::menuOpcije_Click() {
-    // The optionsItem screen opens whether or not the file could be written, so
+    // The options screen opens whether or not the file could be written, so
     // the player is never stuck; a failed save is said so over it.
     const bool saved = writeSettingsCopies();
     switcher().switchTo(*this, ScreenId::Options, Placing::AtCaller, Leaving::Hide);
     if (!saved)
         showSaveFailed(this);
+    else
+        settingsSaved();
 }
 
 void glavniMeni::menuKontrole_Click() {
@@ -147,7 +149,7 @@ void glavniMeni::menuIzlaz_Click() {
 void glavniMeni::saveAndEnd() {
     // The program ends even when the settings cannot be saved: keeping the
     // player in a menu that refuses to close would help nobody. It ends once
-    // the player has read that the choices were lost.
+    // the player knows that the choices were lost.
     if (writeSettingsCopies())
         switcher().endProgram();
     else

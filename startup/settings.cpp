@@ -375,7 +375,12 @@ Settings settingsOf(const SettingsFields& fields) {
 }
 
 Settings readSettings(const QString& programFolder) {
-    return settingsOf(readSettingsFields(programFolder).value_or(SettingsFields{}));
+    const std::optional<SettingsFields> fields = readSettingsFields(programFolder);
+    // Where the menu's load found nothing to read, the menu plays the
+    // defaults; every other screen then plays them too.
+    if (!fields || !(*fields)[0])
+        return Settings::defaults();
+    return settingsOf(*fields);
 }
 
 QString shownValue(const QString& value) {

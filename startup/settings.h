@@ -56,7 +56,8 @@ std::optional<SettingsFields> readSettingsFields(const QString& programFolder);
 Settings settingsOf(const SettingsFields& fields);
 
 // Reads the file for screens that only need its values: a missing field is
-// the empty text.
+// the empty text. A file that is missing, empty or cannot be read gives the
+// defaults, as the main menu plays them then.
 Settings readSettings(const QString& programFolder);
 
 // The start of a value as a screen shows it: at most longestShownValue

@@ -194,7 +194,8 @@ void OptionsTest::firstShowingMarks_data() {
     QTest::newRow("theme no number")
         << file("1", "Aliens") << QStringList{"ulog2000", "OK1", "TemaOK6"};
     QTest::newRow("theme empty") << file("1", "") << QStringList{"ulog2000", "OK1", "TemaOK6"};
-    QTest::newRow("missing file") << QByteArray() << QStringList{"TemaOK6"};
+    QTest::newRow("missing file") << QByteArray()
+                                  << QStringList{"ulog2000", "Tema01", "OK1", "TemaOK1"};
     QTest::newRow("two fields") << QByteArray("\"Ana\"\r\n\"3\"\r\n")
                                 << QStringList{"ulog10000", "OK3", "TemaOK6"};
 }

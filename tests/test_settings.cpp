@@ -237,7 +237,7 @@ void SettingsTest::writeFailureLeavesFileAndSaysSo() {
 
 void SettingsTest::readersOfAMissingFile() {
     TempProgramFolder folder;
-    QCOMPARE(readSettings(folder.path()), Settings{});
+    QCOMPARE(readSettings(folder.path()), Settings::defaults());
     folder.write(QStringLiteral("config.not"), QByteArray("\"Ana\"\r\n\"2\"\r\n"));
     QCOMPARE(readSettings(folder.path()),
              (Settings{QStringLiteral("Ana"), QStringLiteral("2"), QString(), QString()}));
