@@ -39,10 +39,12 @@ constexpr qint64 maxUserPictureBytes = 96 * 1024 * 1024;
 constexpr std::chrono::milliseconds userPictureTimeBudget{800};
 constexpr qint64 maxBufferedCoefficientBytes = 256 * 1024 * 1024;
 
-// File times tick coarsely (with the kernel's clock tick, by two seconds on
-// FAT), so a file written twice in a row may keep its stamp. A picture is
-// reused only once its file has stood still for longer than that.
-constexpr qint64 settledAfterNs = 4'000'000'000;
+// A file's change time ticks coarsely on many systems (with the kernel's
+// clock tick), so a file rewritten within the tick in which it was read may
+// keep its stamp. A picture is reused only when it was read clearly apart
+// from its file's last change. That time is the system's own, unlike the
+// modification date, which a camera or a copy may set to any day.
+constexpr qint64 settledAfterNs = 50'000'000;
 
 // What the file system tells of a file; a write changes at least one part.
 // Times are in nanoseconds.
@@ -288,7 +290,7 @@ std::optional<QPixmap> decodeUserPicture(const QByteArray& bytes) {
 // was, so a return to the main menu does not decode the same photos again.
 struct LoadedPicture {
     FileStamp stamp;
-    bool settled = false;
+    bool settled = true;
     std::optional<QPixmap> picture;
 };
 } // namespace
@@ -359,19 +361,21 @@ std::optional<QPixmap> SveSlike::loadUserPicture(const QString& path) {
         return it->picture;
 
     std::optional<QPixmap> picture;
+    bool settled = true;
     if (before->size <= maxUserPictureBytes) {
         const std::optional<QByteArray> bytes = readWhole(path, before->size);
         // A file that changed while it was read is tried again next time.
         if (!bytes || stampOf(path) != before)
             return std::nullopt;
+        const qint64 sinceChange =
+            QDateTime::currentMSecsSinceEpoch() * 1'000'000 - before->statusChanged;
+        settled = sinceChange > settledAfterNs || sinceChange < -settledAfterNs;
         picture = decodeUserPicture(*bytes);
     }
     // Only the theme's four files are ever loaded; a program folder that
     // changes under a running program is not worth keeping old entries for.
     if (loaded.size() >= 16)
         loaded.clear();
-    const bool settled =
-        QDateTime::currentMSecsSinceEpoch() * 1'000'000 - before->modified > settledAfterNs;
     loaded.insert(path, LoadedPicture{*before, settled, picture});
     return picture;
 }
