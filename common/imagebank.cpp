@@ -8,13 +8,13 @@
 #include <QDateTime>
 #include <QDeadlineTimer>
 #include <QDir>
-#include <QFile>
-#include <QFileInfo>
 #include <QHash>
 #include <QIODevice>
 #include <QImageReader>
+#include <QScopeGuard>
 
 #include <algorithm>
+#include <cerrno>
 #include <chrono>
 #include <cstring>
 
@@ -56,45 +56,34 @@ struct FileStamp {
     bool operator==(const FileStamp&) const = default;
 };
 
-std::optional<FileStamp> stampOf(const QString& path) {
-#ifdef Q_OS_LINUX
-    // Straight from stat: times to the nanosecond, and none of the time-zone
-    // work that QFileInfo's dates cost on every return to the menu.
+// Straight from the open file: times to the nanosecond, and none of the
+// time-zone work that QFileInfo's dates cost on every return to the menu.
+std::optional<FileStamp> stampOf(int fd) {
     struct stat status {};
-    if (::stat(bytesOfText(path).constData(), &status) != 0 || !S_ISREG(status.st_mode))
+    if (::fstat(fd, &status) != 0 || !S_ISREG(status.st_mode))
         return std::nullopt;
     const auto nanoseconds = [](const timespec& time) {
         return qint64(time.tv_sec) * 1'000'000'000 + time.tv_nsec;
     };
     return FileStamp{qint64(status.st_size), nanoseconds(status.st_mtim),
                      nanoseconds(status.st_ctim), quint64(status.st_ino)};
-#else
-    const QFileInfo info(path);
-    if (!info.isFile())
-        return std::nullopt;
-    return FileStamp{info.size(), info.lastModified().toMSecsSinceEpoch() * 1'000'000,
-                     info.metadataChangeTime().toMSecsSinceEpoch() * 1'000'000, 0};
-#endif
 }
 
 // The whole file, read with plain reads: a mapping would turn another
 // program's truncating the file into a crash. A file that ends before or
 // goes on past the size it had is being written, and is not taken.
-std::optional<QByteArray> readWhole(const QString& path, qint64 size) {
-    QFile file;
-    const int fd = ::open(bytesOfText(path).constData(), O_RDONLY | O_CLOEXEC);
-    if (fd < 0 ||
-        !file.open(fd, QIODevice::ReadOnly | QIODevice::Unbuffered, QFile::AutoCloseHandle))
-        return std::nullopt;
+std::optional<QByteArray> readWhole(int fd, qint64 size) {
     QByteArray bytes(qsizetype(size), Qt::Uninitialized);
     for (qint64 got = 0; got < size;) {
-        const qint64 read = file.read(bytes.data() + got, size - got);
+        const ssize_t read = ::read(fd, bytes.data() + got, size_t(size - got));
+        if (read < 0 && errno == EINTR)
+            continue;
         if (read <= 0)
             return std::nullopt;
         got += read;
     }
     char more = 0;
-    if (file.read(&more, 1) != 0)
+    if (::read(fd, &more, 1) != 0)
         return std::nullopt;
     return bytes;
 }
@@ -352,7 +341,13 @@ CardColour holderOfThemePicture(int picture) {
 }
 
 std::optional<QPixmap> SveSlike::loadUserPicture(const QString& path) {
-    const std::optional<FileStamp> before = stampOf(path);
+    // Opened without blocking and checked on the open file: another program
+    // may put a FIFO or a device in its place at any moment.
+    const int fd = ::open(bytesOfText(path).constData(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
+    if (fd < 0)
+        return std::nullopt;
+    const auto closeFile = qScopeGuard([fd] { ::close(fd); });
+    const std::optional<FileStamp> before = stampOf(fd);
     if (!before)
         return std::nullopt;
     QHash<QString, LoadedPicture>& loaded = userPictures_->byPath;
@@ -363,9 +358,9 @@ std::optional<QPixmap> SveSlike::loadUserPicture(const QString& path) {
     std::optional<QPixmap> picture;
     bool settled = true;
     if (before->size <= maxUserPictureBytes) {
-        const std::optional<QByteArray> bytes = readWhole(path, before->size);
+        const std::optional<QByteArray> bytes = readWhole(fd, before->size);
         // A file that changed while it was read is tried again next time.
-        if (!bytes || stampOf(path) != before)
+        if (!bytes || stampOf(fd) != before)
             return std::nullopt;
         const qint64 sinceChange =
             QDateTime::currentMSecsSinceEpoch() * 1'000'000 - before->statusChanged;

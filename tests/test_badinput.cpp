@@ -32,7 +32,10 @@
 #include <algorithm>
 #include <array>
 #include <atomic>
+#include <chrono>
 #include <cstdio>
+#include <fcntl.h>
+#include <sys/stat.h>
 #include <thread>
 #include <unistd.h>
 
@@ -852,7 +855,8 @@ void BadInputTest::bigPhotosCostLittle() {
 void BadInputTest::pictureRewrittenWhileLoading() {
     // Another program keeps rewriting and cutting a photo while the menu
     // loads it: nothing crashes, and the card shows either the picture it
-    // had or one of the two photos whole, never a half-written one.
+    // had or one of the two photos whole, never a half-written one. Another
+    // photo keeps being swapped for a FIFO and back: nothing waits on it.
     Program program;
     program.folder.write(configName, lines({"Ana", "2", "6", "x"}));
     std::array<QByteArray, 2> photos;
@@ -891,19 +895,41 @@ void BadInputTest::pictureRewrittenWhileLoading() {
             ++rewrites;
         }
     });
+    const QByteArray swapped = QFile::encodeName(program.folder.file(userPictureName(2)));
+    const QByteArray fifo = QFile::encodeName(program.folder.file(QStringLiteral("fifo")));
+    const QByteArray regular = QFile::encodeName(program.folder.file(QStringLiteral("photo0.jpg")));
+    QCOMPARE(::mkfifo(fifo.constData(), 0666), 0);
+    using namespace std::chrono;
+    std::atomic<steady_clock::time_point> showingSince{steady_clock::time_point::max()};
+    std::atomic<bool> stalled = false;
+    std::thread swapper([&] {
+        for (int round = 0; !stop; ++round) {
+            ::link(round % 2 ? fifo.constData() : regular.constData(), swapped + "~");
+            ::rename(swapped + "~", swapped.constData());
+            // A showing stuck on the FIFO is let go, and the stall told.
+            if (steady_clock::now() - showingSince.load() > seconds(2)) {
+                stalled = true;
+                ::close(::open(fifo.constData(), O_WRONLY | O_NONBLOCK));
+            }
+        }
+    });
     const auto joinWriter = qScopeGuard([&] {
         stop = true;
         writer.join();
+        swapper.join();
     });
 
     QElapsedTimer clock;
     clock.start();
     int showings = 0;
-    for (; showings < 200 && (showings < 20 || rewrites < 20) && clock.elapsed() < 5000;
+    for (; showings < 200 && (showings < 60 || rewrites < 20) && clock.elapsed() < 5000;
          ++showings) {
         const qint64 before = bank.holder(CardColour::Green).cacheKey();
         menu->Hide();
+        showingSince = steady_clock::now();
         menu->Show();
+        showingSince = steady_clock::time_point::max();
+        QVERIFY2(!stalled, "a showing waited on a FIFO");
         const QPixmap& held = bank.holder(CardColour::Green);
         if (held.cacheKey() == before)
             continue;
