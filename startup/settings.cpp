@@ -4,7 +4,6 @@
 
 #include <QDeadlineTimer>
 #include <QDir>
-#include <QFile>
 #include <QRandomGenerator>
 #include <QScopeGuard>
 
@@ -82,14 +81,14 @@ bool lockFile(int fd, int operation) {
     return true;
 }
 
-// Whether the path still names the open file, after taking its lock when an
-// operation is given.
+// Whether the path still names the open regular file, after taking its lock
+// when an operation is given.
 bool sameFile(int fd, const QByteArray& path, int lockOperation = 0) {
     struct stat open {
     }, named{};
     return (!lockOperation || ::flock(fd, lockOperation) == 0) && ::fstat(fd, &open) == 0 &&
-           ::stat(path.constData(), &named) == 0 && open.st_dev == named.st_dev &&
-           open.st_ino == named.st_ino;
+           S_ISREG(open.st_mode) && ::stat(path.constData(), &named) == 0 &&
+           open.st_dev == named.st_dev && open.st_ino == named.st_ino;
 }
 
 // A save builds its new file beside the old one, named after it with this
