@@ -66,14 +66,17 @@ const QString noFolder = QStringLiteral("the program's folder cannot be found");
 
 const QString busy = QStringLiteral("another program keeps it locked");
 
-// Takes the file's lock, shared or exclusive. Copies of the game hold it only
-// while they read or save; a lock held longer than a second is another
-// program's. Where the file system has no locks, everyone goes through.
+// Takes the file's lock, shared or exclusive, if it is free. Where the file
+// system has no locks, everyone goes through.
+bool tryLock(int fd, int operation) {
+    return ::flock(fd, operation | LOCK_NB) == 0 || (errno != EWOULDBLOCK && errno != EINTR);
+}
+
+// Copies of the game hold the lock only while they read or save; a lock
+// held longer than a second is another program's.
 bool lockFile(int fd, int operation) {
     const QDeadlineTimer deadline(1000);
-    while (::flock(fd, operation | LOCK_NB) != 0) {
-        if (errno != EWOULDBLOCK && errno != EINTR)
-            return true;
+    while (!tryLock(fd, operation)) {
         if (deadline.hasExpired())
             return false;
         ::usleep(1000);
@@ -81,14 +84,13 @@ bool lockFile(int fd, int operation) {
     return true;
 }
 
-// Whether the path still names the open regular file, after taking its lock
-// when an operation is given.
-bool sameFile(int fd, const QByteArray& path, int lockOperation = 0) {
-    struct stat open {
-    }, named{};
-    return (!lockOperation || ::flock(fd, lockOperation) == 0) && ::fstat(fd, &open) == 0 &&
-           S_ISREG(open.st_mode) && ::stat(path.constData(), &named) == 0 &&
-           open.st_dev == named.st_dev && open.st_ino == named.st_ino;
+// Whether the path still names the open file, and it is a regular file.
+bool sameFile(int fd, const QByteArray& path) {
+    struct stat opened {};
+    struct stat named {};
+    return ::fstat(fd, &opened) == 0 && S_ISREG(opened.st_mode) &&
+           ::stat(path.constData(), &named) == 0 && opened.st_dev == named.st_dev &&
+           opened.st_ino == named.st_ino;
 }
 
 // A save builds its new file beside the old one, named after it with this
@@ -109,7 +111,7 @@ void removeAbandonedTemporaries(const QByteArray& file) {
             continue;
         const QByteArray path = folder + entry->d_name;
         const int fd = ::open(path.constData(), O_RDONLY | O_NONBLOCK | O_NOFOLLOW | O_CLOEXEC);
-        if (fd >= 0 && sameFile(fd, path, LOCK_EX | LOCK_NB))
+        if (fd >= 0 && ::flock(fd, LOCK_EX | LOCK_NB) == 0 && sameFile(fd, path))
             ::unlink(path.constData());
         if (fd >= 0)
             ::close(fd);
@@ -224,25 +226,25 @@ QString saveFile(const QByteArray& path, const QByteArray& bytes) {
     removeAbandonedTemporaries(native);
     QByteArray temporary;
     int fd = -1;
-    for (int attempt = 0; attempt < 16 && fd < 0; ++attempt) {
+    int createError = EEXIST;
+    for (int attempt = 0; attempt < 16 && fd < 0 && createError == EEXIST; ++attempt) {
         temporary =
             native + temporaryMark + QByteArray::number(QRandomGenerator::global()->generate(), 36);
         fd = ::open(temporary.constData(), O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC,
                     0666);
-        if (fd < 0 && errno != EEXIST)
-            break;
+        createError = fd < 0 ? errno : 0;
         // Locked at once, it is no debris to another save; one that another
         // save took away before that is given up.
-        if (fd >= 0 && !sameFile(fd, temporary, LOCK_EX | LOCK_NB)) {
+        if (fd >= 0 && !(tryLock(fd, LOCK_EX) && sameFile(fd, temporary))) {
             ::close(fd);
             fd = -1;
+            createError = EEXIST;
         }
     }
     if (fd < 0) {
-        const int error = errno;
         // No new file can be made here (a folder that cannot be written, no
         // inodes left), but the old one may still take the new lines.
-        return exists ? rewriteInPlace(oldFd, bytes) : errorText(error);
+        return exists ? rewriteInPlace(oldFd, bytes) : errorText(createError);
     }
     QString error;
     if (exists) {
