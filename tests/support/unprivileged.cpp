@@ -36,8 +36,7 @@ int inChild(const std::function<int()>& work, bool unprivileged, rlim_t sizeLimi
              ::setuid(to.user) != 0))
             ::_exit(99);
         const int result = work();
-        // What the child's checks printed is shown with the parent's.
-        std::fflush(nullptr);
+        std::fflush(nullptr); // what the child's checks printed
         ::_exit(result);
     }
     QElapsedTimer clock;

@@ -6,22 +6,18 @@
 
 #include <functional>
 #include <sys/resource.h>
-#include <sys/types.h>
 
 struct Nobody {
     uid_t user = 0;
     gid_t group = 0;
     bool known = false;
 };
-
 Nobody nobody();
 
 // Runs `work` in a child process, as `nobody` when asked and the test runs as
-// root (so that file permissions hold), with files capped at `sizeLimit`
-// bytes when that is not 0. Returns its exit code (99: the user could not be
-// switched), or -1 when it died or had to be killed because it hung.
+// root, with files capped at `sizeLimit` bytes when that is not 0. Returns its
+// exit code (99: the user could not be switched), or -1 when it died or hung.
 int inChild(const std::function<int()>& work, bool unprivileged, rlim_t sizeLimit = 0);
 
-// Gives a file or folder to that user where the test runs as root; true
-// otherwise, as the test's own files are then the user's already.
+// Gives a file or folder to that user where the test runs as root.
 bool giveTo(const QString& path, const Nobody& owner);
