@@ -1,5 +1,6 @@
 #include "common/imagebank.h"
 
+#include "common/heldbytes.h"
 #include "common/runtime.h"
 #include "common/screen.h"
 
@@ -7,19 +8,19 @@
 #include <QDateTime>
 #include <QDeadlineTimer>
 #include <QDir>
-#include <QFile>
-#include <QFileInfo>
 #include <QHash>
 #include <QIODevice>
 #include <QImageReader>
+#include <QScopeGuard>
 
 #include <algorithm>
+#include <cerrno>
 #include <chrono>
 #include <cstring>
 
-#ifdef Q_OS_LINUX
+#include <fcntl.h>
 #include <sys/stat.h>
-#endif
+#include <unistd.h>
 
 namespace {
 // The bounds of one player's picture. The file is read whole into memory, so
@@ -34,10 +35,12 @@ constexpr qint64 maxUserPictureBytes = 96 * 1024 * 1024;
 constexpr std::chrono::milliseconds userPictureTimeBudget{800};
 constexpr qint64 maxBufferedCoefficientBytes = 256 * 1024 * 1024;
 
-// File times tick coarsely (with the kernel's clock tick, by two seconds on
-// FAT), so a file written twice in a row may keep its stamp. A picture is
-// reused only once its file has stood still for longer than that.
-constexpr qint64 settledAfterNs = 4'000'000'000;
+// A file's change time ticks coarsely on many systems (with the kernel's
+// clock tick), so a file rewritten within the tick in which it was read may
+// keep its stamp. A picture is reused only when it was read clearly apart
+// from its file's last change. That time is the system's own, unlike the
+// modification date, which a camera or a copy may set to any day.
+constexpr qint64 settledAfterNs = 50'000'000;
 
 // What the file system tells of a file; a write changes at least one part.
 // Times are in nanoseconds.
@@ -49,43 +52,34 @@ struct FileStamp {
     bool operator==(const FileStamp&) const = default;
 };
 
-std::optional<FileStamp> stampOf(const QString& path) {
-#ifdef Q_OS_LINUX
-    // Straight from stat: times to the nanosecond, and none of the time-zone
-    // work that QFileInfo's dates cost on every return to the menu.
+// Straight from the open file: times to the nanosecond, and none of the
+// time-zone work that QFileInfo's dates cost on every return to the menu.
+std::optional<FileStamp> stampOf(int fd) {
     struct stat status {};
-    if (::stat(QFile::encodeName(path).constData(), &status) != 0 || !S_ISREG(status.st_mode))
+    if (::fstat(fd, &status) != 0 || !S_ISREG(status.st_mode))
         return std::nullopt;
     const auto nanoseconds = [](const timespec& time) {
         return qint64(time.tv_sec) * 1'000'000'000 + time.tv_nsec;
     };
     return FileStamp{qint64(status.st_size), nanoseconds(status.st_mtim),
                      nanoseconds(status.st_ctim), quint64(status.st_ino)};
-#else
-    const QFileInfo info(path);
-    if (!info.isFile())
-        return std::nullopt;
-    return FileStamp{info.size(), info.lastModified().toMSecsSinceEpoch() * 1'000'000,
-                     info.metadataChangeTime().toMSecsSinceEpoch() * 1'000'000, 0};
-#endif
 }
 
 // The whole file, read with plain reads: a mapping would turn another
 // program's truncating the file into a crash. A file that ends before or
 // goes on past the size it had is being written, and is not taken.
-std::optional<QByteArray> readWhole(const QString& path, qint64 size) {
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly | QIODevice::Unbuffered))
-        return std::nullopt;
+std::optional<QByteArray> readWhole(int fd, qint64 size) {
     QByteArray bytes(qsizetype(size), Qt::Uninitialized);
     for (qint64 got = 0; got < size;) {
-        const qint64 read = file.read(bytes.data() + got, size - got);
+        const ssize_t read = ::read(fd, bytes.data() + got, size_t(size - got));
+        if (read < 0 && errno == EINTR)
+            continue;
         if (read <= 0)
             return std::nullopt;
         got += read;
     }
     char more = 0;
-    if (file.read(&more, 1) != 0)
+    if (::read(fd, &more, 1) != 0)
         return std::nullopt;
     return bytes;
 }
@@ -281,7 +275,7 @@ std::optional<QPixmap> decodeUserPicture(const QByteArray& bytes) {
 // was, so a return to the main menu does not decode the same photos again.
 struct LoadedPicture {
     FileStamp stamp;
-    bool settled = false;
+    bool settled = true;
     std::optional<QPixmap> picture;
 };
 } // namespace
@@ -343,7 +337,13 @@ CardColour holderOfThemePicture(int picture) {
 }
 
 std::optional<QPixmap> SveSlike::loadUserPicture(const QString& path) {
-    const std::optional<FileStamp> before = stampOf(path);
+    // Opened without blocking and checked on the open file: another program
+    // may put a FIFO or a device in its place at any moment.
+    const int fd = ::open(bytesOfText(path).constData(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
+    if (fd < 0)
+        return std::nullopt;
+    const auto closeFile = qScopeGuard([fd] { ::close(fd); });
+    const std::optional<FileStamp> before = stampOf(fd);
     if (!before)
         return std::nullopt;
     QHash<QString, LoadedPicture>& loaded = userPictures_->byPath;
@@ -352,19 +352,21 @@ std::optional<QPixmap> SveSlike::loadUserPicture(const QString& path) {
         return it->picture;
 
     std::optional<QPixmap> picture;
+    bool settled = true;
     if (before->size <= maxUserPictureBytes) {
-        const std::optional<QByteArray> bytes = readWhole(path, before->size);
+        const std::optional<QByteArray> bytes = readWhole(fd, before->size);
         // A file that changed while it was read is tried again next time.
-        if (!bytes || stampOf(path) != before)
+        if (!bytes || stampOf(fd) != before)
             return std::nullopt;
+        const qint64 sinceChange =
+            QDateTime::currentMSecsSinceEpoch() * 1'000'000 - before->statusChanged;
+        settled = sinceChange > settledAfterNs || sinceChange < -settledAfterNs;
         picture = decodeUserPicture(*bytes);
     }
     // Only the theme's four files are ever loaded; a program folder that
     // changes under a running program is not worth keeping old entries for.
     if (loaded.size() >= 16)
         loaded.clear();
-    const bool settled =
-        QDateTime::currentMSecsSinceEpoch() * 1'000'000 - before->modified > settledAfterNs;
     loaded.insert(path, LoadedPicture{*before, settled, picture});
     return picture;
 }
@@ -375,6 +377,8 @@ void applyTheme(SveSlike& bank, const QString& themeNumber, const QString& progr
     const std::optional<double> number = runtime::regionalNumber(themeNumber);
     const double theme = number.value_or(1.0);
     if (theme == 6.0) {
+        if (programFolder.isEmpty())
+            return;
         const QDir folder(QDir(programFolder).filePath(QStringLiteral("Grafika")));
         for (int picture = 1; picture <= 4; ++picture) {
             const QString name =

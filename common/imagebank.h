@@ -37,10 +37,11 @@ public:
 
     // Loads one picture of the player's own, decoded straight to the card
     // size, so that the size of the source costs neither memory nor much
-    // time. Refuses files that are not pictures, are cut short, change while
-    // they are read, or would take the decoder too long or too much memory.
-    // The bank keeps what each file gave, so a file that has not changed
-    // since it was last loaded is not decoded again.
+    // time. Refuses files that are not regular files (without waiting on
+    // them) or not pictures, are cut short, change while they are read, or
+    // would take the decoder too long or too much memory. The bank keeps what
+    // each file gave, so a file whose size, times and inode have not changed
+    // since it was last loaded is not decoded again, whatever its date.
     std::optional<QPixmap> loadUserPicture(const QString& path);
 
 private:

@@ -1,9 +1,13 @@
 #include "common/runtime.h"
 
+#include "common/heldbytes.h"
+
 #include <QCoreApplication>
 #include <QLocale>
 
+#include <algorithm>
 #include <cmath>
+#include <unistd.h>
 
 namespace runtime {
 
@@ -69,7 +73,28 @@ static QString& folderOverride() {
 QString programFolder() {
     if (!folderOverride().isEmpty())
         return folderOverride();
+#ifdef Q_OS_LINUX
+    // The kernel's link to the running program holds its folder's exact
+    // bytes. Qt's own path loses those that are not UTF-8 and then names the
+    // working directory instead.
+    QByteArray path(256, Qt::Uninitialized);
+    for (;;) {
+        const ssize_t length = ::readlink("/proc/self/exe", path.data(), size_t(path.size()));
+        if (length < 0)
+            return {};
+        if (length < path.size()) {
+            path.truncate(length);
+            break;
+        }
+        path.resize(2 * path.size());
+    }
+    const qsizetype slash = path.lastIndexOf('/');
+    if (!path.startsWith('/') || slash < 0)
+        return {};
+    return textOfBytes(path.first(std::max<qsizetype>(slash, 1)));
+#else
     return QCoreApplication::applicationDirPath();
+#endif
 }
 
 void setProgramFolder(const QString& folder) {

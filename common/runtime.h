@@ -31,7 +31,9 @@ QString moneyFormat(std::int64_t amount, const QLocale& locale);
 std::uint32_t rgb(int red, int green, int blue);
 
 // The folder that holds config.not and Grafika/: the executable's folder,
-// unless a test has pointed it elsewhere.
+// unless a test has pointed it elsewhere. Its name keeps the folder's bytes
+// (common/heldbytes.h). Empty when the folder cannot be found: then nothing
+// is read or saved, rather than somewhere else.
 QString programFolder();
 void setProgramFolder(const QString& folder);
 

@@ -1,8 +1,31 @@
 #include "common/savefailed.h"
 
+#include "common/runtime.h"
+
 #include <QMessageBox>
 
+#include <optional>
+
+namespace {
+// The program folder whose config.not the player was told about.
+std::optional<QString>& toldAbout() {
+    static std::optional<QString> folder;
+    return folder;
+}
+} // namespace
+
+void settingsSaved() {
+    toldAbout().reset();
+}
+
 void showSaveFailed(QWidget* screen, std::function<void()> dismissed) {
+    const QString folder = runtime::programFolder();
+    if (toldAbout() == folder) {
+        if (dismissed)
+            dismissed();
+        return;
+    }
+    toldAbout() = folder;
     auto* message =
         new QMessageBox(QMessageBox::Warning, QStringLiteral("Tombel"),
                         QStringLiteral("Podesavanja nisu sacuvana: datoteku config.not nije "

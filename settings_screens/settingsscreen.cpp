@@ -18,4 +18,6 @@ void SettingsScreen::saveAndReturn(const Settings& settings) {
     switcher().switchTo(*this, ScreenId::MainMenu, Placing::Kept, Leaving::Hide);
     if (!saved)
         showSaveFailed(this);
+    else
+        settingsSaved();
 }

@@ -134,6 +134,8 @@ void glavniMeni::menuOpcije_Click() {
     switcher().switchTo(*this, ScreenId::Options, Placing::AtCaller, Leaving::Hide);
     if (!saved)
         showSaveFailed(this);
+    else
+        settingsSaved();
 }
 
 void glavniMeni::menuKontrole_Click() {
@@ -147,7 +149,7 @@ void glavniMeni::menuIzlaz_Click() {
 void glavniMeni::saveAndEnd() {
     // The program ends even when the settings cannot be saved: keeping the
     // player in a menu that refuses to close would help nobody. It ends once
-    // the player has read that the choices were lost.
+    // the player knows that the choices were lost.
     if (writeSettingsCopies())
         switcher().endProgram();
     else

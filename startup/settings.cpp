@@ -1,8 +1,9 @@
 #include "startup/settings.h"
 
+#include "common/heldbytes.h"
+
+#include <QDeadlineTimer>
 #include <QDir>
-#include <QFile>
-#include <QFileInfo>
 #include <QRandomGenerator>
 #include <QScopeGuard>
 
@@ -10,7 +11,9 @@
 #include <cerrno>
 #include <cstdio>
 #include <cstring>
+#include <dirent.h>
 #include <fcntl.h>
+#include <sys/file.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -24,139 +27,6 @@ QString settingsPath(const QString& programFolder) {
 }
 
 namespace {
-// Bytes that are not UTF-8 are held as U+DC00 + byte (see settings.h).
-constexpr char16_t byteHolder = 0xDC00;
-
-bool isControl(char32_t code) {
-    return code < 0x20 || (code >= 0x7F && code < 0xA0);
-}
-
-bool holdsByte(char16_t unit) {
-    return unit >= byteHolder + 0x80 && unit <= byteHolder + 0xFF;
-}
-
-// The length of the valid UTF-8 sequence at the start of these bytes, with
-// its code point; 0 when none starts there. Overlong forms, surrogates and
-// code points above U+10FFFF are not valid.
-int utf8Sequence(const unsigned char* bytes, qsizetype available, char32_t& code) {
-    const unsigned char lead = bytes[0];
-    int length = 0;
-    char32_t least = 0;
-    if (lead >= 0xC2 && lead <= 0xDF) {
-        length = 2;
-        code = lead & 0x1F;
-        least = 0x80;
-    } else if (lead >= 0xE0 && lead <= 0xEF) {
-        length = 3;
-        code = lead & 0x0F;
-        least = 0x800;
-    } else if (lead >= 0xF0 && lead <= 0xF4) {
-        length = 4;
-        code = lead & 0x07;
-        least = 0x10000;
-    }
-    if (length == 0 || available < length)
-        return 0;
-    for (int i = 1; i < length; ++i) {
-        if ((bytes[i] & 0xC0) != 0x80)
-            return 0;
-        code = (code << 6) | (bytes[i] & 0x3F);
-    }
-    if (code < least || code > 0x10FFFF || (code >= 0xD800 && code <= 0xDFFF))
-        return 0;
-    return length;
-}
-
-QString decodeValue(QByteArrayView bytes) {
-    QString text(bytes.size(), Qt::Uninitialized);
-    char16_t* out = reinterpret_cast<char16_t*>(text.data());
-    const auto* in = reinterpret_cast<const unsigned char*>(bytes.data());
-    const qsizetype size = bytes.size();
-    for (qsizetype i = 0; i < size;) {
-        while (i < size && in[i] < 0x80)
-            *out++ = in[i++];
-        if (i == size)
-            break;
-        char32_t code = 0;
-        const int length = utf8Sequence(in + i, size - i, code);
-        if (length == 0) {
-            *out++ = char16_t(byteHolder + in[i++]);
-        } else if (code >= 0x10000) {
-            *out++ = QChar::highSurrogate(code);
-            *out++ = QChar::lowSurrogate(code);
-            i += length;
-        } else {
-            *out++ = char16_t(code);
-            i += length;
-        }
-    }
-    text.truncate(out - reinterpret_cast<const char16_t*>(text.constData()));
-    return text;
-}
-
-char* putUtf8(char* out, char32_t code) {
-    if (code < 0x80) {
-        *out++ = char(code);
-    } else if (code < 0x800) {
-        *out++ = char(0xC0 | (code >> 6));
-        *out++ = char(0x80 | (code & 0x3F));
-    } else if (code < 0x10000) {
-        *out++ = char(0xE0 | (code >> 12));
-        *out++ = char(0x80 | ((code >> 6) & 0x3F));
-        *out++ = char(0x80 | (code & 0x3F));
-    } else {
-        *out++ = char(0xF0 | (code >> 18));
-        *out++ = char(0x80 | ((code >> 12) & 0x3F));
-        *out++ = char(0x80 | ((code >> 6) & 0x3F));
-        *out++ = char(0x80 | (code & 0x3F));
-    }
-    return out;
-}
-
-// Whether the held byte at `at`, written as it stands together with the
-// held bytes after it, would form valid UTF-8 and so read back as another
-// character. Values read from a file never hold such a run; only a value made
-// up elsewhere can.
-bool heldBytesFormCharacter(const char16_t* units, qsizetype at, qsizetype size) {
-    unsigned char run[4];
-    qsizetype length = 0;
-    while (length < 4 && at + length < size && holdsByte(units[at + length])) {
-        run[length] = static_cast<unsigned char>(units[at + length] - byteHolder);
-        ++length;
-    }
-    char32_t code = 0;
-    return utf8Sequence(run, length, code) > 0;
-}
-
-// A value's bytes in the file: UTF-8, with held bytes written back as they
-// were read. What could break the line or not read back (control characters,
-// stray surrogates) is replaced.
-char* putValue(char* out, const QString& value) {
-    const auto* units = reinterpret_cast<const char16_t*>(value.constData());
-    const qsizetype size = value.size();
-    for (qsizetype i = 0; i < size; ++i) {
-        while (i < size && units[i] >= 0x20 && units[i] < 0x7F)
-            *out++ = char(units[i++]);
-        if (i == size)
-            break;
-        const char16_t unit = units[i];
-        if (unit < 0x80) {
-            *out++ = isControl(unit) ? ' ' : char(unit);
-        } else if (QChar::isHighSurrogate(unit) && i + 1 < size &&
-                   QChar::isLowSurrogate(units[i + 1])) {
-            out = putUtf8(out, QChar::surrogateToUcs4(unit, units[i + 1]));
-            ++i;
-        } else if (holdsByte(unit) && !heldBytesFormCharacter(units, i, size)) {
-            *out++ = char(unit - byteHolder);
-        } else if (QChar::isSurrogate(unit)) {
-            out = putUtf8(out, QChar::ReplacementCharacter);
-        } else {
-            out = putUtf8(out, isControl(unit) ? U' ' : char32_t(unit));
-        }
-    }
-    return out;
-}
-
 // Where the first CR or LF stands, or the end.
 const char* lineEnd(const char* from, const char* end) {
     const auto* feed = static_cast<const char*>(std::memchr(from, '\n', size_t(end - from)));
@@ -168,8 +38,8 @@ QString fieldOfLine(QByteArrayView line) {
     const qsizetype first = line.indexOf('"');
     const qsizetype last = line.lastIndexOf('"');
     if (first < 0 || last == first)
-        return decodeValue(line);
-    return decodeValue(line.sliced(first + 1, last - first - 1));
+        return textOfBytes(line);
+    return textOfBytes(line.sliced(first + 1, last - first - 1));
 }
 
 // Windows-1250 for the bytes 80 to FF; FFFD where it names no character.
@@ -192,6 +62,61 @@ QString errorText(int error) {
 }
 
 const QString notRegular = QStringLiteral("not a regular file");
+const QString noFolder = QStringLiteral("the program's folder cannot be found");
+
+const QString busy = QStringLiteral("another program keeps it locked");
+
+// Takes the file's lock, shared or exclusive, if it is free. Where the file
+// system has no locks, everyone goes through.
+bool tryLock(int fd, int operation) {
+    return ::flock(fd, operation | LOCK_NB) == 0 || (errno != EWOULDBLOCK && errno != EINTR);
+}
+
+// Copies of the game hold the lock only while they read or save; a lock
+// held longer than a second is another program's.
+bool lockFile(int fd, int operation) {
+    const QDeadlineTimer deadline(1000);
+    while (!tryLock(fd, operation)) {
+        if (deadline.hasExpired())
+            return false;
+        ::usleep(1000);
+    }
+    return true;
+}
+
+// Whether the path still names the open file, and it is a regular file.
+bool sameFile(int fd, const QByteArray& path) {
+    struct stat opened {};
+    struct stat named {};
+    return ::fstat(fd, &opened) == 0 && S_ISREG(opened.st_mode) &&
+           ::stat(path.constData(), &named) == 0 && opened.st_dev == named.st_dev &&
+           opened.st_ino == named.st_ino;
+}
+
+// A save builds its new file beside the old one, named after it with this
+// mark and a random ending.
+constexpr char temporaryMark[] = ".tombel-";
+
+// Removes what saves killed halfway left beside the file. A save at work
+// holds its new file's lock, so only abandoned ones can be locked here.
+void removeAbandonedTemporaries(const QByteArray& file) {
+    const QByteArray folder = file.left(file.lastIndexOf('/') + 1);
+    const QByteArray prefix = file.mid(folder.size()) + temporaryMark;
+    DIR* entries = ::opendir(folder.isEmpty() ? "." : folder.constData());
+    if (!entries)
+        return;
+    const auto closeFolder = qScopeGuard([entries] { ::closedir(entries); });
+    while (const dirent* entry = ::readdir(entries)) {
+        if (!QByteArrayView(entry->d_name).startsWith(prefix))
+            continue;
+        const QByteArray path = folder + entry->d_name;
+        const int fd = ::open(path.constData(), O_RDONLY | O_NONBLOCK | O_NOFOLLOW | O_CLOEXEC);
+        if (fd >= 0 && ::flock(fd, LOCK_EX | LOCK_NB) == 0 && sameFile(fd, path))
+            ::unlink(path.constData());
+        if (fd >= 0)
+            ::close(fd);
+    }
+}
 
 QString writeAll(int fd, const QByteArray& bytes) {
     for (qsizetype done = 0; done < bytes.size();) {
@@ -209,16 +134,10 @@ QString writeAll(int fd, const QByteArray& bytes) {
 // before the new lines stand: they are written over the old ones in one
 // write, and only then is the file cut to their length. Whatever fails on
 // the way puts the old bytes back.
-QString rewriteInPlace(const QByteArray& path, const QByteArray& bytes) {
-    const int fd = ::open(path.constData(), O_RDWR | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC);
-    if (fd < 0)
-        return errorText(errno);
-    const auto closeFile = qScopeGuard([fd] { ::close(fd); });
+QString rewriteInPlace(int fd, const QByteArray& bytes) {
     struct stat old {};
     if (::fstat(fd, &old) != 0)
         return errorText(errno);
-    if (!S_ISREG(old.st_mode))
-        return notRegular;
     const qsizetype size = bytes.size();
     // Claiming the room first lets a full disk stop the save before anything
     // is overwritten.
@@ -247,41 +166,85 @@ QString rewriteInPlace(const QByteArray& path, const QByteArray& bytes) {
     return {};
 }
 
+// Where a chain of links ends (the path itself when it is no link).
+QByteArray linkTarget(QByteArray path, int& error) {
+    for (int hops = 0;; ++hops) {
+        QByteArray target(4096, Qt::Uninitialized);
+        const ssize_t length = ::readlink(path.constData(), target.data(), size_t(target.size()));
+        if (length < 0)
+            return path;
+        if (hops == 40 || length == target.size()) {
+            error = hops == 40 ? ELOOP : ENAMETOOLONG;
+            return path;
+        }
+        target.truncate(length);
+        path = target.startsWith('/') ? target : path.left(path.lastIndexOf('/') + 1) + target;
+    }
+}
+
 // Writes the file as writeSettings() promises; returns why it failed, or
 // the empty text.
-QString saveFile(const QString& path, const QByteArray& bytes) {
+QString saveFile(const QByteArray& path, const QByteArray& bytes) {
     // A linked config.not stays a link: its target is the file written.
-    QString target = path;
-    for (int hops = 0; QFileInfo(target).isSymLink(); ++hops) {
-        if (hops == 40)
-            return errorText(ELOOP);
-        target = QFileInfo(target).symLinkTarget();
-    }
-    const QByteArray native = QFile::encodeName(target);
+    int linkError = 0;
+    const QByteArray native = linkTarget(path, linkError);
+    if (linkError)
+        return errorText(linkError);
     struct stat old {};
     const bool exists = ::lstat(native.constData(), &old) == 0;
     if (!exists && errno != ENOENT)
         return errorText(errno);
     if (exists && !S_ISREG(old.st_mode))
         return notRegular;
-    // A file made read-only stays as it is.
-    if (exists && ::faccessat(AT_FDCWD, native.constData(), W_OK, AT_EACCESS) != 0)
-        return errorText(errno);
+    // The old file must open for reading and writing: a file made read-only
+    // stays as it is, and one that cannot be read now (no permission, another
+    // program's lease) holds the player's values for later.
+    int oldFd = -1;
+    const auto closeOld = qScopeGuard([&oldFd] {
+        if (oldFd >= 0)
+            ::close(oldFd);
+    });
+    for (int attempt = 0; exists; ++attempt) {
+        oldFd = ::open(native.constData(), O_RDWR | O_NONBLOCK | O_NOFOLLOW | O_CLOEXEC);
+        if (oldFd < 0)
+            return errorText(errno);
+        if (::fstat(oldFd, &old) != 0 || !S_ISREG(old.st_mode))
+            return notRegular;
+        // One save at a time, from the first byte written to the last cut, so
+        // that two copies of the game never mix their lines.
+        if (!lockFile(oldFd, LOCK_EX))
+            return busy;
+        if (sameFile(oldFd, native))
+            break;
+        // Another copy put a new file in its place meanwhile: that one is locked next.
+        ::close(oldFd);
+        oldFd = -1;
+        if (attempt == 8)
+            return busy;
+    }
 
+    removeAbandonedTemporaries(native);
     QByteArray temporary;
     int fd = -1;
-    for (int attempt = 0; attempt < 16 && fd < 0; ++attempt) {
-        temporary = native + '.' + QByteArray::number(QRandomGenerator::global()->generate(), 36);
+    int createError = EEXIST;
+    for (int attempt = 0; attempt < 16 && fd < 0 && createError == EEXIST; ++attempt) {
+        temporary =
+            native + temporaryMark + QByteArray::number(QRandomGenerator::global()->generate(), 36);
         fd = ::open(temporary.constData(), O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC,
                     0666);
-        if (fd < 0 && errno != EEXIST)
-            break;
+        createError = fd < 0 ? errno : 0;
+        // Locked at once, it is no debris to another save; one that another
+        // save took away before that is given up.
+        if (fd >= 0 && !(tryLock(fd, LOCK_EX) && sameFile(fd, temporary))) {
+            ::close(fd);
+            fd = -1;
+            createError = EEXIST;
+        }
     }
     if (fd < 0) {
-        const int error = errno;
         // No new file can be made here (a folder that cannot be written, no
         // inodes left), but the old one may still take the new lines.
-        return exists ? rewriteInPlace(native, bytes) : errorText(error);
+        return exists ? rewriteInPlace(oldFd, bytes) : errorText(createError);
     }
     QString error;
     if (exists) {
@@ -297,34 +260,32 @@ QString saveFile(const QString& path, const QByteArray& bytes) {
         error = writeAll(fd, bytes);
     if (error.isEmpty() && ::fsync(fd) != 0)
         error = errorText(errno);
-    if (::close(fd) != 0 && error.isEmpty())
+    bool refused = false;
+    if (error.isEmpty() && ::rename(temporary.constData(), native.constData()) != 0) {
+        // In a shared folder (sticky bit) only the owner may replace a file,
+        // and a file mounted on its own cannot be replaced; either may still
+        // take the new lines in place.
+        refused = exists && (errno == EPERM || errno == EACCES || errno == EBUSY);
         error = errorText(errno);
-    if (error.isEmpty() && ::rename(temporary.constData(), native.constData()) != 0)
-        error = errorText(errno);
+    }
     if (!error.isEmpty())
         ::unlink(temporary.constData());
-    return error;
+    // Closed, and so unlocked, only once it is no longer beside the file.
+    ::close(fd);
+    return refused ? rewriteInPlace(oldFd, bytes) : error;
 }
 } // namespace
 
 QByteArray settingsBytes(const Settings& settings) {
-    const std::array<const QString*, 4> values{&settings.playerName, &settings.startingCreditLevel,
-                                               &settings.themeNumber, &settings.holdMarkerCaption};
-    qsizetype room = 0;
-    for (const QString* value : values)
-        room += 3 * value->size() + 4;
-    QByteArray bytes(room, Qt::Uninitialized);
-    char* out = bytes.data();
-    for (const QString* value : values) {
+    QByteArray bytes;
+    for (const QString* value : {&settings.playerName, &settings.startingCreditLevel,
+                                 &settings.themeNumber, &settings.holdMarkerCaption}) {
         // Inner quotes are written as they stand: the reader takes the text
         // between the first and the last quote, so such a value still reads back.
-        *out++ = '"';
-        out = putValue(out, *value);
-        *out++ = '"';
-        *out++ = '\r';
-        *out++ = '\n';
+        QByteArray line = bytesOfText(*value);
+        line.replace('\r', ' ').replace('\n', ' ');
+        bytes += '"' + line + "\"\r\n";
     }
-    bytes.truncate(out - bytes.constData());
     return bytes;
 }
 
@@ -348,17 +309,28 @@ SettingsFields parseSettings(const QByteArray& contents) {
     return fields;
 }
 
-SettingsFields readSettingsFields(const QString& programFolder) {
+std::optional<SettingsFields> readSettingsFields(const QString& programFolder) {
+    const QByteArray path = bytesOfText(settingsPath(programFolder));
+    const auto unreadable = [&](const QString& why) {
+        std::fprintf(stderr, "tombel: cannot read %s: %s\n", path.constData(), qPrintable(why));
+        return std::nullopt;
+    };
+    if (programFolder.isEmpty())
+        return unreadable(noFolder);
     // Opened without blocking and read only when it is a regular file: a
     // FIFO or a device in its place would otherwise stop the program.
-    const QByteArray path = QFile::encodeName(settingsPath(programFolder));
     const int fd = ::open(path.constData(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
+    if (fd < 0 && errno == ENOENT)
+        return SettingsFields{};
     if (fd < 0)
-        return {};
+        return unreadable(errorText(errno));
     const auto closeFile = qScopeGuard([fd] { ::close(fd); });
     struct stat status {};
     if (::fstat(fd, &status) != 0 || !S_ISREG(status.st_mode))
-        return {};
+        return unreadable(notRegular);
+    // Never half of a save made in place by another copy of the game.
+    if (!lockFile(fd, LOCK_SH))
+        return unreadable(busy);
 
     // Only four lines are ever used: the file is read up to the fourth line
     // end, and a line past the limit makes it damaged.
@@ -375,7 +347,7 @@ SettingsFields readSettingsFields(const QString& programFolder) {
         if (got < 0 && errno == EINTR)
             continue;
         if (got < 0)
-            return {};
+            return unreadable(errorText(errno));
         if (got == 0)
             break;
         const char* bytes = contents.constData();
@@ -386,14 +358,14 @@ SettingsFields readSettingsFields(const QString& programFolder) {
                 break;
             const qsizetype i = next - bytes;
             if (i - lineStart > longestSettingsLine)
-                return {};
+                return SettingsFields{};
             // The LF of a CR LF ends no further line.
             if (bytes[i] == '\r' || i == 0 || bytes[i - 1] != '\r')
                 ++lineEnds;
             lineStart = i + 1;
         }
         if (lineEnds < 4 && contents.size() - lineStart > longestSettingsLine)
-            return {};
+            return SettingsFields{};
     }
     return parseSettings(contents);
 }
@@ -404,32 +376,54 @@ Settings settingsOf(const SettingsFields& fields) {
 }
 
 Settings readSettings(const QString& programFolder) {
-    return settingsOf(readSettingsFields(programFolder));
+    const std::optional<SettingsFields> fields = readSettingsFields(programFolder);
+    // Where the menu's load found nothing to read, the menu plays the
+    // defaults; every other screen then plays them too.
+    if (!fields || !(*fields)[0])
+        return Settings::defaults();
+    return settingsOf(*fields);
 }
 
 QString shownValue(const QString& value) {
-    QString shown = value.left(longestShownValue);
-    // Never half a character.
-    if (shown.size() < value.size() && shown.back().isHighSurrogate())
-        shown.chop(1);
-    for (QChar& unit : shown)
-        if (holdsByte(unit.unicode()))
-            unit = QChar(windows1250[unit.unicode() - byteHolder - 0x80]);
+    // No text typed in UTF-8 holds the C1 controls 80 to 9F, while Windows-1250
+    // pairs such as "\xC2\x9A" ("Âš") read as one of them.
+    const bool utf8 = std::none_of(value.cbegin(), value.cend(), [](QChar unit) {
+        return holdsByte(unit.unicode()) || (unit.unicode() >= 0x80 && unit.unicode() < 0xA0);
+    });
+    if (utf8) {
+        QString shown = value.left(longestShownValue);
+        // Never half a character.
+        if (shown.size() < value.size() && shown.back().isHighSurrogate())
+            shown.chop(1);
+        return shown;
+    }
+    const QByteArray bytes = bytesOfText(value.left(longestShownValue)).left(longestShownValue);
+    QString shown(bytes.size(), Qt::Uninitialized);
+    for (qsizetype i = 0; i < bytes.size(); ++i) {
+        const auto byte = static_cast<unsigned char>(bytes[i]);
+        shown[i] = QChar(byte < 0x80 ? char16_t(byte) : windows1250[byte - 0x80]);
+    }
     return shown;
 }
 
 bool writeSettings(const QString& programFolder, const Settings& settings) {
     const QString path = settingsPath(programFolder);
-    const QString error = saveFile(path, settingsBytes(settings));
+    const QString error =
+        programFolder.isEmpty() ? noFolder : saveFile(bytesOfText(path), settingsBytes(settings));
     if (error.isEmpty())
         return true;
-    std::fprintf(stderr, "tombel: cannot write %s: %s\n",
-                 qPrintable(QDir::toNativeSeparators(path)), qPrintable(error));
+    std::fprintf(stderr, "tombel: cannot write %s: %s\n", bytesOfText(path).constData(),
+                 qPrintable(error));
     return false;
 }
 
 Settings loadMenuSettings(const QString& programFolder) {
-    Settings copies = readSettings(programFolder);
+    const std::optional<SettingsFields> fields = readSettingsFields(programFolder);
+    // The player's values in a file out of reach come back once it can be
+    // read again: meanwhile the defaults are played, not written over them.
+    if (!fields)
+        return Settings::defaults();
+    Settings copies = settingsOf(*fields);
     if (!copies.playerName.isEmpty() && !copies.startingCreditLevel.isEmpty() &&
         !copies.themeNumber.isEmpty())
         return copies;

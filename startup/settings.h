@@ -4,11 +4,9 @@
 // level, theme number, hold-marker caption. Every screen keeps copies of its
 // own and reads or writes all four fields at once.
 //
-// Values are held as the file's bytes decoded as UTF-8. A byte that is not
-// part of valid UTF-8 (older files were written in Windows-1250) is held as
-// the lone surrogate U+DC00 + byte, so a value that nobody edits is written
-// back with exactly the bytes it was read from; shownValue() turns it into
-// readable text.
+// Values are held as text that keeps the file's bytes (common/heldbytes.h),
+// so a value that nobody edits is written back with exactly the bytes it was
+// read from; shownValue() turns it into readable text.
 
 #include <QByteArray>
 #include <QString>
@@ -37,8 +35,8 @@ constexpr qsizetype longestShownValue = 512;
 
 QString settingsPath(const QString& programFolder);
 
-// The exact bytes of a settings file holding these values. Control
-// characters (CR and LF above all) would break the four-line form: each is
+// The exact bytes of a settings file holding these values. A CR or LF would
+// break the four-line form (no value read from a file holds one): each is
 // written as a blank.
 QByteArray settingsBytes(const Settings& settings);
 
@@ -47,35 +45,43 @@ QByteArray settingsBytes(const Settings& settings);
 // when it holds fewer than two. A UTF-8 byte-order mark is ignored.
 SettingsFields parseSettings(const QByteArray& contents);
 
-// Reads the file; a file that cannot be read, is not a regular file, or has
-// a line longer than longestSettingsLine among its first four has every
-// field missing. Never blocks on opening.
-SettingsFields readSettingsFields(const QString& programFolder);
+// Reads the file. A missing file, or one with a line longer than
+// longestSettingsLine among its first four, has every field missing. A file
+// that is there but cannot be read now (no permission, not a regular file,
+// another program's lease) gives nothing, and standard error says why: its
+// values are the player's, only out of reach. Never blocks on opening.
+std::optional<SettingsFields> readSettingsFields(const QString& programFolder);
 
 // The values of the fields read: a missing field is the empty text.
 Settings settingsOf(const SettingsFields& fields);
 
 // Reads the file for screens that only need its values: a missing field is
-// the empty text.
+// the empty text. A file that is missing, empty or cannot be read gives the
+// defaults, as the main menu plays them then.
 Settings readSettings(const QString& programFolder);
 
 // The start of a value as a screen shows it: at most longestShownValue
-// characters, bytes that were not UTF-8 read as Windows-1250.
+// characters, read as UTF-8 when its bytes are valid UTF-8 without C1
+// controls, else as Windows-1250 (the encoding of older files).
 QString shownValue(const QString& value);
 
-// Writes the four values. Only a regular file (links followed) or a missing
-// one is written; anything else fails and is left alone. Normally the file is
-// replaced at once by a complete new one that keeps the old one's
-// permissions, and its owner and group where the process may set them. In a
-// folder where no new file can be made, an existing file that can be written
-// is rewritten in place: the new lines go over the old ones in one write and
+// Writes the four values. Only a regular file (links followed) that can be
+// read and written, or a missing one, is written; anything else fails and is
+// left alone. Normally the file is replaced at once by a complete new one
+// that keeps the old one's permissions, and its owner and group where the
+// process may set them. Where no new file can be made, or the old one may
+// not be replaced (a shared folder with the sticky bit), an existing file is
+// rewritten in place: the new lines go over the old ones in one write and
 // the file is then cut to length, so an interrupted save leaves the old or
-// the new four lines. A failure is reported on standard error and returned
-// as false; the file then holds what it held before.
+// the new four lines. Saves hold the file's lock against each other and
+// against readers, so copies of the game saving at once leave one whole
+// version and never read half of one. A failure is reported on standard
+// error and returned as false; the file then holds what it held before.
 bool writeSettings(const QString& programFolder, const Settings& settings);
 
 // The main menu's load on every activation: a file that is missing, or whose
 // first, second or third value is empty, gives the four defaults and is
 // rewritten with them; otherwise the values read stand (a missing fourth
-// value as the empty text) and the file is left alone.
+// value as the empty text) and the file is left alone. A file that cannot be
+// read gives the defaults and is left alone too.
 Settings loadMenuSettings(const QString& programFolder);

@@ -147,18 +147,19 @@ void CardTableTest::load_data() {
     row("code name with a blank", " vilorak", "3", "x", "10,000.00", "10,000.00");
     row("code name with a trailing blank", "vilorak ", "1", "x", "2,000.00", "2,000.00");
     row("empty marker", "Ana", "1", "", "2,000.00", "2,000.00");
-    QTest::newRow("missing file") << false << QByteArray() << ""
-                                  << "0"
+    // Nothing to read: the table plays the defaults, as the menu does.
+    QTest::newRow("missing file") << false << QByteArray() << "Igrac 1"
                                   << "2,000.00"
-                                  << "";
+                                  << "2,000.00"
+                                  << "x";
     QTest::newRow("two lines") << true << QByteArray("\"Ana\"\r\n\"3\"\r\n") << "Ana"
                                << "10,000.00"
                                << "10,000.00"
                                << "";
-    QTest::newRow("empty file") << true << QByteArray() << ""
-                                << "0"
+    QTest::newRow("empty file") << true << QByteArray() << "Igrac 1"
                                 << "2,000.00"
-                                << "";
+                                << "2,000.00"
+                                << "x";
 }
 
 void CardTableTest::load() {

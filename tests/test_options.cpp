@@ -194,7 +194,8 @@ void OptionsTest::firstShowingMarks_data() {
     QTest::newRow("theme no number")
         << file("1", "Aliens") << QStringList{"ulog2000", "OK1", "TemaOK6"};
     QTest::newRow("theme empty") << file("1", "") << QStringList{"ulog2000", "OK1", "TemaOK6"};
-    QTest::newRow("missing file") << QByteArray() << QStringList{"TemaOK6"};
+    QTest::newRow("missing file") << QByteArray()
+                                  << QStringList{"ulog2000", "Tema01", "OK1", "TemaOK1"};
     QTest::newRow("two fields") << QByteArray("\"Ana\"\r\n\"3\"\r\n")
                                 << QStringList{"ulog10000", "OK3", "TemaOK6"};
 }
@@ -441,6 +442,10 @@ void OptionsTest::nameFromTheFile_data() {
     QTest::newRow("Windows-1250, edited")
         << QByteArray("Igra\xE8") << "!" << QStringLiteral(u"Igra\x10D!")
         << QByteArray("Igra\xC4\x8D!");
+    // Valid UTF-8 that holds a C1 control is Windows-1250 after all.
+    QTest::newRow("Windows-1250 that reads as UTF-8, left alone")
+        << QByteArray("\xC8\x8A\xC2\x9A") << "" << QStringLiteral(u"\x10C\x160\xC2\x161")
+        << QByteArray("\xC8\x8A\xC2\x9A");
     // Only the start of a huge name is put in the box; left alone, it is
     // saved whole.
     const QByteArray huge(10 * 1024 * 1024, 'W');

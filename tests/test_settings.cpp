@@ -4,22 +4,19 @@
 
 #include "startup/settings.h"
 #include "testsupport.h"
+#include "unprivileged.h"
 
 #include <QDir>
-#include <QElapsedTimer>
 #include <QFile>
 #include <QFileInfo>
+#include <QProcess>
 #include <QRegularExpression>
 #include <QScopeGuard>
 #include <QTest>
 #include <QThread>
 
 #include <csignal>
-#include <functional>
-#include <grp.h>
-#include <pwd.h>
 #include <sys/mount.h>
-#include <sys/resource.h>
 #include <sys/stat.h>
 #include <sys/sysmacros.h>
 #include <sys/wait.h>
@@ -60,59 +57,21 @@ QByteArray onDisk(const QString& path) {
     return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<unreadable>");
 }
 
-// The user a root test run hands its unprivileged steps to.
-struct Nobody {
-    uid_t user = 0;
-    gid_t group = 0;
-    bool known = false;
-};
-
-Nobody nobody() {
-    const passwd* user = ::getpwnam("nobody");
-    const group* group = ::getgrnam("nogroup");
-    if (!group)
-        group = ::getgrnam("nobody");
-    if (!user || !group)
-        return {};
-    return {user->pw_uid, group->gr_gid, true};
-}
-
-// Runs `work` in a child process, as `nobody` when asked and the test runs as
-// root (so that file permissions hold), with files capped at `sizeLimit`
-// bytes when that is not 0. Returns its exit code, or -1 when it died or had
-// to be killed because it hung.
-int inChild(const std::function<int()>& work, bool unprivileged, rlim_t sizeLimit) {
-    const pid_t child = ::fork();
-    if (child == 0) {
-        if (sizeLimit) {
-            std::signal(SIGXFSZ, SIG_IGN);
-            const rlimit limit{sizeLimit, sizeLimit};
-            ::setrlimit(RLIMIT_FSIZE, &limit);
-        }
-        const Nobody to = nobody();
-        if (unprivileged && ::geteuid() == 0 &&
-            (!to.known || ::setgroups(0, nullptr) != 0 || ::setgid(to.group) != 0 ||
-             ::setuid(to.user) != 0))
-            ::_exit(99);
-        ::_exit(work());
+// This process and a twin save at once, each reading back after every save:
+// true when both always read one whole version.
+bool savedSideBySide(const QString& folder, const Settings& mine, const Settings& other) {
+    const pid_t twin = ::fork();
+    bool whole = true;
+    for (int round = 0; round < 300 && whole; ++round) {
+        whole = writeSettings(folder, twin == 0 ? other : mine);
+        const Settings read = readSettings(folder);
+        whole = whole && (read == mine || read == other);
     }
-    QElapsedTimer clock;
-    clock.start();
+    if (twin == 0)
+        ::_exit(whole ? 0 : 1);
     int status = 0;
-    while (::waitpid(child, &status, WNOHANG) == 0) {
-        if (clock.elapsed() > 10000) {
-            ::kill(child, SIGKILL);
-            ::waitpid(child, &status, 0);
-            return -1;
-        }
-        QThread::msleep(5);
-    }
-    return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
-}
-
-bool giveTo(const QString& path, const Nobody& owner) {
-    return ::geteuid() != 0 ||
-           ::lchown(QFile::encodeName(path).constData(), owner.user, owner.group) == 0;
+    return ::waitpid(twin, &status, 0) == twin && WIFEXITED(status) && WEXITSTATUS(status) == 0 &&
+           whole;
 }
 } // namespace
 
@@ -276,7 +235,7 @@ void SettingsTest::writeFailureLeavesFileAndSaysSo() {
 
 void SettingsTest::readersOfAMissingFile() {
     TempProgramFolder folder;
-    QCOMPARE(readSettings(folder.path()), Settings{});
+    QCOMPARE(readSettings(folder.path()), Settings::defaults());
     folder.write(QStringLiteral("config.not"), QByteArray("\"Ana\"\r\n\"2\"\r\n"));
     QCOMPARE(readSettings(folder.path()),
              (Settings{QStringLiteral("Ana"), QStringLiteral("2"), QString(), QString()}));
@@ -299,14 +258,23 @@ void SettingsTest::writerInHostilePlaces_data() {
     QTest::newRow("file size limit") << "size limit" << false << old << marko << false << old;
     QTest::newRow("read-only folder")
         << "read-only folder" << false << old << marko << true << markoFile;
+    QTest::newRow("read-only folder, two copies saving at once")
+        << "read-only folder, two copies" << false << old << marko << true << markoFile;
     QTest::newRow("read-only folder, save cut short")
         << "read-only folder, cut short" << false << old << marko << false << old;
     QTest::newRow("read-only folder, no file")
         << "read-only folder" << false << QByteArray("<missing>") << marko << false
         << QByteArray("<missing>");
     QTest::newRow("read-only file") << "read-only file" << false << old << marko << false << old;
+    // The player's values stay for when the file can be read again.
+    QTest::newRow("file that cannot be read")
+        << "write-only file" << true << old << defaults << false << old;
+    QTest::newRow("shared folder, file of another user open to all")
+        << "sticky folder" << false << old << marko << true << markoFile;
     QTest::newRow("file of another user, saved by root")
         << "owned by nobody" << false << old << marko << true << markoFile;
+    // Saves killed halfway leave nothing behind once the next one is made.
+    QTest::newRow("saves killed halfway") << "killed" << false << old << marko << true << markoFile;
     // Only regular files are read or written, and nothing blocks.
     QTest::newRow("FIFO") << "folder" << true << QByteArray("<fifo>") << defaults << false
                           << QByteArray("<fifo>");
@@ -318,17 +286,25 @@ void SettingsTest::writerInHostilePlaces_data() {
         << "folder" << false << "<link> " + old << marko << true << "<link> " + markoFile;
     QTest::newRow("4 GB sparse file without line ends")
         << "folder" << true << QByteArray("<sparse>") << defaults << true << defaultFile;
-    // No value can break the four lines.
+    // The game started from a folder whose name is not UTF-8 keeps its file there.
+    QTest::newRow("program folder not UTF-8")
+        << "not UTF-8" << true << QByteArray("<missing>") << defaults << true << defaultFile;
+    // No value can break the four lines; other controls stay.
     QTest::newRow("line breaks and controls in values")
         << "folder" << false << old
         << Settings{"Ana\r\nMarko", "2\r", "3\n", QStringLiteral(u"\x01x\x85")} << true
-        << QByteArray("\"Ana  Marko\"\r\n\"2 \"\r\n\"3 \"\r\n\" x \"\r\n");
-    // Bytes that are not UTF-8 go back as they came.
+        << QByteArray("\"Ana  Marko\"\r\n\"2 \"\r\n\"3 \"\r\n\"\x01x\xC2\x85\"\r\n");
+    // Values nobody edited go back as they came, whatever their bytes.
     const QByteArray windows1250 = "\"Igra\xE8\"\r\n\"2\"\r\n\"3\"\r\n\"\x9A\xFF\"\r\n";
     QTest::newRow("Windows-1250 bytes")
         << "folder" << true << windows1250
         << Settings{QStringLiteral(u"Igra\xDCE8"), "2", "3", QStringLiteral(u"\xDC9A\xDCFF")}
         << true << windows1250;
+    const QByteArray handEdited = "\"\xC8\x8A\xC2\x9A\"\r\n\"2\"\r\n\"3\"\r\n\"\t\x01\"\r\n";
+    QTest::newRow("Windows-1250 that reads as UTF-8, tab and control")
+        << "folder" << true << handEdited
+        << Settings{QStringLiteral(u"\x020A\x009A"), "2", "3", QStringLiteral(u"\t\x01")} << true
+        << handEdited;
 }
 
 void SettingsTest::writerInHostilePlaces() {
@@ -345,6 +321,26 @@ void SettingsTest::writerInHostilePlaces() {
 
     TempProgramFolder base;
     QString folder = base.path();
+    if (place == QLatin1String("not UTF-8")) {
+        // Started from elsewhere through a link to its folder: only the
+        // folder that holds the game itself counts.
+        const QByteArray own = QFile::encodeName(base.path()) + "/Igre\xE8 stare";
+        const QString link = base.file(QStringLiteral("game"));
+        QVERIFY(::mkdir(own, 0755) == 0 && ::symlink(own, QFile::encodeName(link)) == 0);
+        QVERIFY(QFile::copy(QStringLiteral(TOMBEL_EXECUTABLE), link + "/tombel"));
+        QProcess game;
+        game.setWorkingDirectory(folder);
+        game.start(link + "/tombel");
+        const auto stop = qScopeGuard([&] {
+            game.kill();
+            game.waitForFinished();
+        });
+        for (int wait = 0; wait < 300 && !QFile::exists(link + "/config.not"); ++wait)
+            QThread::msleep(50);
+        QCOMPARE(onDisk(link + "/config.not"), after);
+        QCOMPARE(onDisk(settingsPath(folder)), before);
+        return;
+    }
     if (place == QLatin1String("full")) {
         folder = base.file(QStringLiteral("disk"));
         QVERIFY(QDir().mkdir(folder));
@@ -386,22 +382,30 @@ void SettingsTest::writerInHostilePlaces() {
         }
     }
 
-    const bool unprivileged = place.startsWith(QLatin1String("read-only"));
-    if (place == QLatin1String("owned by nobody") && !root)
-        QSKIP("giving the file to another user needs root");
-    if (unprivileged || place == QLatin1String("owned by nobody")) {
+    const bool readOnly = place.startsWith(QLatin1String("read-only"));
+    const bool sticky = place == QLatin1String("sticky folder");
+    const bool unprivileged = readOnly || sticky || place == QLatin1String("write-only file");
+    if ((sticky || place == QLatin1String("owned by nobody")) && !root)
+        QSKIP("a file of another user needs root");
+    if (sticky) {
+        QCOMPARE(::chmod(QFile::encodeName(folder).constData(), 01777), 0);
+        QCOMPARE(::chmod(native.constData(), 0666), 0);
+    } else if (unprivileged || place == QLatin1String("owned by nobody")) {
         QVERIFY(giveTo(folder, owner));
         QVERIFY(before == "<missing>" || giveTo(path, owner));
     }
-    if (place == QLatin1String("owned by nobody"))
-        QCOMPARE(::chmod(native.constData(), 0640), 0);
+    if (place == QLatin1String("owned by nobody") || place == QLatin1String("write-only file"))
+        QCOMPARE(
+            ::chmod(native.constData(), place.startsWith(QLatin1String("owned")) ? 0640 : 0200), 0);
     const QString locked = place == QLatin1String("read-only file") ? path : folder;
     const QFile::Permissions writable = QFile(locked).permissions();
-    if (unprivileged)
+    if (readOnly)
         QVERIFY(QFile(locked).setPermissions(writable & ~(QFile::WriteOwner | QFile::WriteUser |
                                                           QFile::WriteGroup | QFile::WriteOther)));
     const auto unlock = qScopeGuard([&] { QFile(locked).setPermissions(writable); });
-    if (unprivileged && !root && ::access(QFile::encodeName(locked).constData(), W_OK) == 0)
+    if (unprivileged && !root &&
+        (readOnly ? ::access(QFile::encodeName(locked).constData(), W_OK)
+                  : ::access(native.constData(), R_OK)) == 0)
         QSKIP("permissions are not enforced for this user");
 
     const rlim_t sizeLimit =
@@ -412,6 +416,17 @@ void SettingsTest::writerInHostilePlaces() {
         [&] {
             if (::access(QFile::encodeName(folder).constData(), X_OK) != 0)
                 return 98;
+            for (int round = 0; place == QLatin1String("killed") && round < 20; ++round) {
+                const pid_t saver = ::fork();
+                while (saver == 0)
+                    writeSettings(folder, values);
+                ::usleep(useconds_t(500 + 100 * round));
+                ::kill(saver, SIGKILL);
+                ::waitpid(saver, nullptr, 0);
+            }
+            if (place.endsWith(QLatin1String("two copies")) &&
+                !savedSideBySide(folder, values, {"Ana Marija Kovacevic", "2", "6", "o"}))
+                return 3;
             if (!loadFirst)
                 return writeSettings(folder, values) ? 0 : 1;
             const Settings loaded = loadMenuSettings(folder);
@@ -423,6 +438,7 @@ void SettingsTest::writerInHostilePlaces() {
     QVERIFY2(result != -1, "the save hung or crashed");
     QVERIFY2(result != 98 && result != 99, "the unprivileged user cannot reach the folder");
     QVERIFY2(result != 2, "the menu's load gave other values");
+    QVERIFY2(result != 3, "a save broke another one's file");
     QCOMPARE(result == 0, saved);
     QCOMPARE(onDisk(path), after);
     // Nothing is left behind beside the file.

@@ -10,5 +10,5 @@ void addForeignSettingsFileRows() {
                                  << Settings{"Ana", "2", "3", "x"};
     QTest::newRow("LF endings") << QByteArray("\"Ana\"\n\"2\"\n\"3\"\n\"x\"\n")
                                 << Settings{"Ana", "2", "3", "x"};
-    QTest::newRow("missing file") << QByteArray() << Settings{"", "", "", ""};
+    QTest::newRow("missing file") << QByteArray() << Settings::defaults();
 }

@@ -8,6 +8,7 @@
 
 Q_DECLARE_METATYPE(Settings)
 
-// Adds "three lines", "extra lines", "LF endings" and "missing file" to a
-// table whose columns are the file's bytes and the Settings written back.
+// Adds "three lines", "extra lines", "LF endings" and "missing file" (which
+// reads as the defaults) to a table whose columns are the file's bytes and
+// the Settings written back.
 void addForeignSettingsFileRows();
