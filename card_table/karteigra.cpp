@@ -6,7 +6,7 @@
 #include "common/imagebank.h"
 #include "common/label.h"
 #include "common/runtime.h"
-#include "startup/settings.h"
+#include "common/settingsfile.h"
 
 #include <QGuiApplication>
 #include <QKeyEvent>

@@ -5,14 +5,12 @@
 // pictures are decoded once, on first use.
 
 #include "common/cardcolour.h"
-#include "common/cardsize.h"
+#include "common/playerpictures.h"
 
 #include <QPixmap>
 #include <QString>
 #include <array>
 #include <map>
-#include <memory>
-#include <optional>
 
 class SveSlike {
 public:
@@ -35,14 +33,8 @@ public:
     // pictures it scaled earlier are still current.
     int holderGeneration() const { return generation_; }
 
-    // Loads one picture of the player's own, decoded straight to the card
-    // size, so that the size of the source costs neither memory nor much
-    // time. Refuses files that are not regular files (without waiting on
-    // them) or not pictures, are cut short, change while they are read, or
-    // would take the decoder too long or too much memory. The bank keeps what
-    // each file gave, so a file whose size, times and inode have not changed
-    // since it was last loaded is not decoded again, whatever its date.
-    std::optional<QPixmap> loadUserPicture(const QString& path);
+    // The player's own pictures, with what each file gave.
+    PlayerPictures& playerPictures() { return playerPictures_; }
 
 private:
     // Every built-in picture is decoded at its first use and kept here, the
@@ -50,8 +42,7 @@ private:
     const QPixmap& builtIn(const QString& name) const;
 
     mutable std::map<QString, QPixmap> builtIns_;
-    struct LoadedUserPictures;
-    std::unique_ptr<LoadedUserPictures> userPictures_;
+    PlayerPictures playerPictures_;
     std::array<QPixmap, 4> holders_;
     int generation_ = 0;
 };

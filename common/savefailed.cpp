@@ -14,15 +14,13 @@ std::optional<QString>& toldAbout() {
 }
 } // namespace
 
-void settingsSaved() {
-    toldAbout().reset();
-}
-
-void showSaveFailed(QWidget* screen, std::function<void()> dismissed) {
+void reportSave(QWidget* screen, bool saved, std::function<void()> then) {
     const QString folder = runtime::programFolder();
-    if (toldAbout() == folder) {
-        if (dismissed)
-            dismissed();
+    if (saved || toldAbout() == folder) {
+        if (saved)
+            toldAbout().reset();
+        if (then)
+            then();
         return;
     }
     toldAbout() = folder;
@@ -35,8 +33,8 @@ void showSaveFailed(QWidget* screen, std::function<void()> dismissed) {
     message->setAttribute(Qt::WA_DeleteOnClose);
     // Over the window, whichever screen shows when it opens.
     message->setWindowModality(Qt::ApplicationModal);
-    if (dismissed)
+    if (then)
         QObject::connect(message, &QMessageBox::finished, message,
-                         [dismissed = std::move(dismissed)] { dismissed(); });
+                         [then = std::move(then)] { then(); });
     message->show();
 }

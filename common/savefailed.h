@@ -1,16 +1,13 @@
 #pragma once
-// Tells the player that config.not could not be written, so that a lost
-// choice never passes for a saved one. The player is told once about a
-// program folder; later failures there go to standard error only, until a
-// save succeeds. The message does not block: the screen goes on as it would
-// have, and `dismissed` runs once the player has closed the message, or at
-// once when none is shown (the program may end only then).
+// Tells the player how a save of config.not went, so that a lost choice
+// never passes for a saved one. A failed save shows a message, once for a
+// program folder until a save there succeeds; standard error has every
+// failure. The message does not block: the screen goes on as it would
+// have, and `then` runs once the player has closed the message, or at once
+// when none is shown (the program may end only then).
 
 #include <functional>
 
 class QWidget;
 
-void showSaveFailed(QWidget* screen, std::function<void()> dismissed = {});
-
-// A save succeeded: the next failure is told again.
-void settingsSaved();
+void reportSave(QWidget* screen, bool saved, std::function<void()> then = {});

@@ -3,7 +3,7 @@
 #include "common/fonts.h"
 #include "common/label.h"
 #include "common/runtime.h"
-#include "startup/settings.h"
+#include "common/settingsfile.h"
 
 #include <array>
 

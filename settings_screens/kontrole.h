@@ -4,8 +4,8 @@
 // fields into hidden copies, and "unazad" writes them back unchanged and
 // returns to the main menu.
 
+#include "common/settingsfile.h"
 #include "settings_screens/settingsscreen.h"
-#include "startup/settings.h"
 
 class Kontrole : public SettingsScreen {
     Q_OBJECT

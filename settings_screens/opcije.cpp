@@ -4,7 +4,7 @@
 #include "common/fonts.h"
 #include "common/label.h"
 #include "common/runtime.h"
-#include "startup/settings.h"
+#include "common/settingsfile.h"
 
 #include <QLineEdit>
 #include <QValidator>

@@ -5,8 +5,8 @@
 // and its marks, and "unazad" writes all four fields back and returns to the
 // main menu. The hold-marker caption passes through untouched.
 
+#include "common/settingsfile.h"
 #include "settings_screens/settingsscreen.h"
-#include "startup/settings.h"
 
 #include <QString>
 #include <array>

@@ -4,7 +4,7 @@
 #include "common/label.h"
 #include "common/runtime.h"
 #include "common/savefailed.h"
-#include "startup/settings.h"
+#include "common/settingsfile.h"
 
 Label* SettingsScreen::addBackButton() {
     auto* back = new Label(this, "SnimiOpcije", {3120, 5160, 2895, 255}, QStringLiteral("unazad"),
@@ -16,8 +16,5 @@ Label* SettingsScreen::addBackButton() {
 void SettingsScreen::saveAndReturn(const Settings& settings) {
     const bool saved = writeSettings(runtime::programFolder(), settings);
     switcher().switchTo(*this, ScreenId::MainMenu, Placing::Kept, Leaving::Hide);
-    if (!saved)
-        showSaveFailed(this);
-    else
-        settingsSaved();
+    reportSave(this, saved);
 }

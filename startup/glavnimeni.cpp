@@ -132,10 +132,7 @@ void glavniMeni::menuOpcije_Click() {
     // the player is never stuck; a failed save is said so over it.
     const bool saved = writeSettingsCopies();
     switcher().switchTo(*this, ScreenId::Options, Placing::AtCaller, Leaving::Hide);
-    if (!saved)
-        showSaveFailed(this);
-    else
-        settingsSaved();
+    reportSave(this, saved);
 }
 
 void glavniMeni::menuKontrole_Click() {
@@ -150,8 +147,5 @@ void glavniMeni::saveAndEnd() {
     // The program ends even when the settings cannot be saved: keeping the
     // player in a menu that refuses to close would help nobody. It ends once
     // the player knows that the choices were lost.
-    if (writeSettingsCopies())
-        switcher().endProgram();
-    else
-        showSaveFailed(this, [this] { switcher().endProgram(); });
+    reportSave(this, writeSettingsCopies(), [this] { switcher().endProgram(); });
 }

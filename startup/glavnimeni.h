@@ -8,8 +8,8 @@
 
 #include "common/screen.h"
 #include "common/screentimer.h"
+#include "common/settingsfile.h"
 #include "startup/menuflash.h"
-#include "startup/settings.h"
 
 #include <QString>
 #include <array>

@@ -6,11 +6,12 @@
 
 #include "app/screenset.h"
 #include "card_table/karteigra.h"
+#include "common/cardsize.h"
 #include "common/imagebank.h"
 #include "common/label.h"
+#include "common/settingsfile.h"
 #include "startup/glavnimeni.h"
 #include "startup/intrro.h"
-#include "startup/settings.h"
 #include "testsupport.h"
 #include "unprivileged.h"
 #include "userpictures.h"
@@ -869,7 +870,7 @@ void BadInputTest::pictureRewrittenWhileLoading() {
         QVERIFY(writer.write(busyPicture({700, 700}, quint32(10 + i))));
         const QString name = QStringLiteral("photo%1.jpg").arg(i);
         program.folder.write(name, photos[i]);
-        const std::optional<QPixmap> loaded = SveSlike().loadUserPicture(program.folder.file(name));
+        const std::optional<QPixmap> loaded = PlayerPictures().load(program.folder.file(name));
         QVERIFY(loaded);
         whole[i] = *loaded;
     }

@@ -5,9 +5,9 @@
 #include "card_table/karteigra.h"
 #include "common/imagebank.h"
 #include "common/label.h"
+#include "common/settingsfile.h"
 #include "painting.h"
 #include "recordingswitcher.h"
-#include "startup/settings.h"
 #include "testsupport.h"
 
 #include <QApplication>

@@ -2,10 +2,10 @@
 // showing and writes back unchanged on "unazad".
 
 #include "common/label.h"
+#include "common/settingsfile.h"
 #include "recordingswitcher.h"
 #include "settings_screens/kontrole.h"
 #include "settingsrows.h"
-#include "startup/settings.h"
 #include "testsupport.h"
 
 #include <QFile>

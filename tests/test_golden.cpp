@@ -22,13 +22,13 @@
 #include "common/imagebank.h"
 #include "common/label.h"
 #include "common/screentimer.h"
+#include "common/settingsfile.h"
 #include "double_up/vecamanja.h"
 #include "recordingswitcher.h"
 #include "settings_screens/kontrole.h"
 #include "settings_screens/opcije.h"
 #include "startup/glavnimeni.h"
 #include "startup/intrro.h"
-#include "startup/settings.h"
 #include "testsupport.h"
 
 #include <QApplication>

@@ -3,10 +3,10 @@
 // "unazad" writes before it hands back to the main menu.
 
 #include "common/label.h"
+#include "common/settingsfile.h"
 #include "recordingswitcher.h"
 #include "settings_screens/opcije.h"
 #include "settingsrows.h"
-#include "startup/settings.h"
 #include "testsupport.h"
 
 #include <QClipboard>

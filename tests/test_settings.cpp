@@ -2,7 +2,7 @@
 // with its defaults and rewrite, and the writer where the file system works
 // against it.
 
-#include "startup/settings.h"
+#include "common/settingsfile.h"
 #include "testsupport.h"
 #include "unprivileged.h"
 

@@ -5,7 +5,7 @@
 // four lines that read back and write again the same, and the main menu's
 // load leaves the file either untouched or holding exactly the default bytes.
 
-#include "startup/settings.h"
+#include "common/settingsfile.h"
 
 #include <QDir>
 #include <QFile>

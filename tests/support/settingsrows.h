@@ -2,7 +2,7 @@
 // Data rows for the screens that read config.not on showing and write it back
 // on leaving: files the program did not write itself, and what they read as.
 
-#include "startup/settings.h"
+#include "common/settingsfile.h"
 
 #include <QMetaType>
 

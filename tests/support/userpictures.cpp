@@ -1,5 +1,6 @@
 #include "userpictures.h"
 
+#include "common/cardsize.h"
 #include "common/imagebank.h"
 
 #include <QtEndian>

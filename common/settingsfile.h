@@ -65,18 +65,10 @@ Settings readSettings(const QString& programFolder);
 // controls, else as Windows-1250 (the encoding of older files).
 QString shownValue(const QString& value);
 
-// Writes the four values. Only a regular file (links followed) that can be
-// read and written, or a missing one, is written; anything else fails and is
-// left alone. Normally the file is replaced at once by a complete new one
-// that keeps the old one's permissions, and its owner and group where the
-// process may set them. Where no new file can be made, or the old one may
-// not be replaced (a shared folder with the sticky bit), an existing file is
-// rewritten in place: the new lines go over the old ones in one write and
-// the file is then cut to length, so an interrupted save leaves the old or
-// the new four lines. Saves hold the file's lock against each other and
-// against readers, so copies of the game saving at once leave one whole
-// version and never read half of one. A failure is reported on standard
-// error and returned as false; the file then holds what it held before.
+// Writes the four values, safely (common/safesave.h): an interrupted save
+// leaves the old or the new four lines, and copies of the game saving at
+// once leave one whole version. A failure is reported on standard error and
+// returned as false; the file then holds what it held before.
 bool writeSettings(const QString& programFolder, const Settings& settings);
 
 // The main menu's load on every activation: a file that is missing, or whose
