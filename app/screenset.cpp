@@ -113,13 +113,13 @@ void ScreenSet::openDoubleUp(Screen& table, DoubleUpEntry entry) {
 }
 
 void ScreenSet::returnToCardTable(Screen& doubleUp, Purse credit) {
-    // The card table stays while the double-up is open: it is hidden, never
-    // unloaded, so the credit always has a table to go back to.
-    if (KarteIgra* table = cardTable()) {
-        table->takeBackCredit(std::move(credit));
-        table->Move(doubleUp.position());
-        table->Show();
-    }
+    // The card table is hidden, never unloaded, while the double-up is open,
+    // so the credit always has a table to go back to.
+    KarteIgra* table = cardTable();
+    money::assured(table != nullptr);
+    table->takeBackCredit(std::move(credit));
+    table->Move(doubleUp.position());
+    table->Show();
     unload(doubleUp.id());
 }
 

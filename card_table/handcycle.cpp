@@ -152,8 +152,8 @@ HandCycle::Change HandCycle::handOver(Purse& win, Purse& credit) {
 }
 
 HandCycle::Change HandCycle::takeBackCredit(Purse credit) {
-    // The table waited idle with nothing of its own while the credit was away.
-    assert(state_ == HandState::Idle && credit_.empty() && win_.empty());
+    // The table waited idle, with no hand, while the credit was away.
+    assert(state_ == HandState::Idle && win_.empty());
     assured(credit.moveAllTo(credit_));
     return {.meters = true};
 }

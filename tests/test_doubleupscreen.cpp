@@ -426,8 +426,10 @@ void DoubleUpScreenTest::secondVisitStartsAfresh() {
     int ends = 0;
     ScreenSet program(random, [&] { ++ends; });
 
-    // The screen the double-up leaves hidden and returns to.
-    Screen table(program, ScreenId::CardTable);
+    // The card table the double-up leaves hidden and returns to.
+    Screen menu(program, ScreenId::MainMenu);
+    program.switchTo(menu, ScreenId::CardTable, Placing::AtCaller, Leaving::Hide);
+    Screen& table = *program.existing(ScreenId::CardTable);
     program.openDoubleUp(table, entryOf(1000, 5000));
     VecaManja* first = program.doubleUp();
     QVERIFY(first && first->isVisible());
