@@ -42,7 +42,8 @@
 
 namespace {
 
-// Far above what any of these cases needs when nothing stalls.
+// Far above what any of these cases costs: the time the test's thread
+// spends on the CPU, which the load of other programs hardly changes.
 #if defined(__SANITIZE_ADDRESS__)
 constexpr qint64 caseBudgetMs = 15000;
 constexpr qint64 stepBudgetMs = 5000;
@@ -51,6 +52,39 @@ constexpr qint64 caseBudgetMs = 3000;
 // A screen opening or a save: well under a second even with a 50 MB name.
 constexpr qint64 stepBudgetMs = 1000;
 #endif
+
+qint64 cpuMicroseconds() {
+    timespec now{};
+    ::clock_gettime(CLOCK_THREAD_CPUTIME_ID, &now);
+    return qint64(now.tv_sec) * 1'000'000 + now.tv_nsec / 1000;
+}
+
+// What a step costs on the CPU, and how long it takes on the clock. A
+// budget bounds the CPU time; the clock may run to ten times the budget,
+// which a loaded machine keeps and a step stalled on a file does not.
+struct Cost {
+    qint64 cpuMs = 0;
+    qint64 wallMs = 0;
+
+    bool within(qint64 budgetMs) const { return cpuMs < budgetMs && wallMs < 10 * budgetMs; }
+    QByteArray said(const char* what) const {
+        return QStringLiteral("%1 took %2 ms on the CPU, %3 ms in all")
+            .arg(QLatin1String(what))
+            .arg(cpuMs)
+            .arg(wallMs)
+            .toUtf8();
+    }
+};
+
+class CostClock {
+public:
+    CostClock() : cpuStart_(cpuMicroseconds()) { clock_.start(); }
+    Cost cost() const { return {(cpuMicroseconds() - cpuStart_) / 1000, clock_.elapsed()}; }
+
+private:
+    qint64 cpuStart_;
+    QElapsedTimer clock_;
+};
 
 const QString configName = QStringLiteral("config.not");
 
@@ -122,21 +156,26 @@ struct Program {
     // Lets closed screens go, as the event loop would.
     static void settle() { QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete); }
 
-    // The time the program spent in clicks, and the longest one, with what
+    // What the program's clicks cost in all, and the dearest one, with what
     // they opened and saved; the test's own checks are not counted.
-    qint64 busyMs = 0;
-    qint64 slowestClickMs = 0;
+    Cost busy;
+    Cost dearestClick;
+
+    void count(const Cost& cost) {
+        busy.cpuMs += cost.cpuMs;
+        busy.wallMs += cost.wallMs;
+        dearestClick.cpuMs = std::max(dearestClick.cpuMs, cost.cpuMs);
+        dearestClick.wallMs = std::max(dearestClick.wallMs, cost.wallMs);
+    }
 
     void click(Screen* screen, const char* label) {
         QVERIFY(screen);
         auto* target = screen->findChild<Label*>(QLatin1String(label));
         QVERIFY2(target, label);
-        QElapsedTimer clock;
-        clock.start();
+        const CostClock clock;
         QTest::mouseClick(target, Qt::LeftButton);
         settle();
-        busyMs += clock.elapsed();
-        slowestClickMs = std::max(slowestClickMs, clock.elapsed());
+        count(clock.cost());
     }
 
     QStringList shown() const { return visibleScreens(screens); }
@@ -217,10 +256,9 @@ void walkThrough(Program& program, const Expect& expect) {
     };
     const int showingWrites = expect.loadRewrites ? 1 : 0;
 
-    QElapsedTimer clock;
-    clock.start();
+    const CostClock clock;
     glavniMeni* menu = program.startToMenu();
-    program.busyMs += clock.elapsed();
+    program.count(clock.cost());
     QVERIFY(menu);
     QCOMPARE(program.shown(), QStringList{"MainMenu"});
     QCOMPARE(menu->settingsCopies(), expect.copies);
@@ -292,10 +330,8 @@ void walkThrough(Program& program, const Expect& expect) {
     QVERIFY(program.shown().isEmpty());
     QCOMPARE(program.file(), keptFile);
 
-    QVERIFY2(program.busyMs < caseBudgetMs,
-             qPrintable(QStringLiteral("the walk took %1 ms").arg(program.busyMs)));
-    QVERIFY2(program.slowestClickMs < stepBudgetMs,
-             qPrintable(QStringLiteral("a click took %1 ms").arg(program.slowestClickMs)));
+    QVERIFY2(program.busy.within(caseBudgetMs), program.busy.said("the walk"));
+    QVERIFY2(program.dearestClick.within(stepBudgetMs), program.dearestClick.said("a click"));
 }
 
 QByteArray lines(std::initializer_list<const char*> values, const char* end = "\r\n") {
@@ -714,8 +750,7 @@ void BadInputTest::badUserPictures() {
         }
     }
 
-    QElapsedTimer clock;
-    clock.start();
+    const CostClock walk;
     glavniMeni* menu = program.startToMenu();
     QVERIFY(menu);
     SveSlike& bank = program.screens.bank();
@@ -733,14 +768,12 @@ void BadInputTest::badUserPictures() {
     // within about a second and a few hundred MB.
     const qint64 memoryBefore = memoryKb("VmRSS:");
     const bool peakMeasured = memoryIsMeasurable && resetMemoryPeak();
-    QElapsedTimer themeClock;
-    themeClock.start();
+    const CostClock themeClock;
     CHECKED(program.click(options, "SnimiOpcije"));
-    const qint64 themeMs = themeClock.elapsed();
+    const Cost theme = themeClock.cost();
     QCOMPARE(program.shown(), QStringList{"MainMenu"});
     QCOMPARE(program.file(), lines({"Ana", "2", "6", "x"}));
-    QVERIFY2(themeMs < stepMs * caseBudgetMs / 3000,
-             qPrintable(QStringLiteral("the theme took %1 ms").arg(themeMs)));
+    QVERIFY2(theme.within(stepMs * caseBudgetMs / 3000), theme.said("the theme"));
     if (peakMeasured) {
         const qint64 peakMb = (memoryKb("VmHWM:") - memoryBefore) / 1024;
         QVERIFY2(peakMb < 400, qPrintable(QStringLiteral("the theme took %1 MB").arg(peakMb)));
@@ -787,8 +820,7 @@ void BadInputTest::badUserPictures() {
     QCOMPARE(program.ends, 1);
     QCOMPARE(program.file(), lines({"Ana", "2", "6", "x"}));
     QCOMPARE(program.errors.reports(), 0);
-    QVERIFY2(clock.elapsed() < caseBudgetMs,
-             qPrintable(QStringLiteral("the walk took %1 ms").arg(clock.elapsed())));
+    QVERIFY2(walk.cost().within(caseBudgetMs), walk.cost().said("the walk"));
 }
 
 void BadInputTest::bigPhotosCostLittle() {
@@ -811,11 +843,10 @@ void BadInputTest::bigPhotosCostLittle() {
     const auto showingMs = [&](int times) {
         std::vector<qint64> took;
         for (int i = 0; i < times; ++i) {
-            QElapsedTimer clock;
-            clock.start();
+            const qint64 start = cpuMicroseconds();
             menu->Hide();
             menu->Show();
-            took.push_back(clock.nsecsElapsed() / 1000);
+            took.push_back(cpuMicroseconds() - start);
         }
         return median(took);
     };
@@ -824,18 +855,16 @@ void BadInputTest::bigPhotosCostLittle() {
 
     program.folder.write(configName, lines({"Ana", "2", "6", "x"}));
     const bool peakMeasured = memoryIsMeasurable && resetMemoryPeak();
-    QElapsedTimer clock;
-    clock.start();
+    const CostClock loadClock;
     menu->Hide();
     menu->Show();
-    const qint64 loadMs = clock.elapsed();
+    const Cost load = loadClock.cost();
     for (int i = 0; i < 4; ++i) {
         const QString difference = differenceOf(
             program.screens.bank().holder(holderOrder[i]).toImage(), plainCard(photoColours[i]), 2);
         QVERIFY2(difference.isEmpty(), qPrintable(difference));
     }
-    QVERIFY2(loadMs < 4 * caseBudgetMs / 3,
-             qPrintable(QStringLiteral("four photos took %1 ms").arg(loadMs)));
+    QVERIFY2(load.within(4 * caseBudgetMs / 3), load.said("four photos"));
     if (memoryIsMeasurable) {
         const qint64 keptMb = (memoryKb("VmRSS:") - memoryBefore) / 1024;
         QVERIFY2(keptMb <= 20, qPrintable(QStringLiteral("the photos keep %1 MB").arg(keptMb)));
@@ -847,7 +876,9 @@ void BadInputTest::bigPhotosCostLittle() {
     }
 
     const qint64 themeSixUs = showingMs(15);
-    QVERIFY2(themeSixUs <= 2 * themeOneUs + 200,
+    // On the CPU, a showing that decoded the photos again would take a
+    // hundred times as long.
+    QVERIFY2(themeSixUs <= 3 * themeOneUs + 1000,
              qPrintable(QStringLiteral("a showing takes %1 us with the photos, %2 us without")
                             .arg(themeSixUs)
                             .arg(themeOneUs)));
