@@ -21,8 +21,7 @@ StartingCredit startingCredit(const QString& level, const QString& playerName) {
 HandCycle::HandCycle(RandomSource& random) : random_(random) {}
 
 void HandCycle::open(Amount startingCredit) {
-    assert(!opened_);
-    opened_ = true;
+    assert(credit_.empty() && state_ == HandState::Idle);
     assured(credit_.payIn(startingCredit));
 }
 

@@ -123,7 +123,6 @@ private:
     std::array<std::optional<CardColour>, cardCount> colours_{};
     std::array<std::optional<CardColour>, cardCount> faces_{};
     std::array<bool, cardCount> held_{};
-    bool opened_ = false;
     bool drawing_ = false;
     bool painting_ = true;
     // Every card a stop judges must have been drawn in the spin it stops.
