@@ -6,6 +6,7 @@ set -euo pipefail
 source "$(dirname "$0")/setup.sh"
 tombel_install "${tombel_build_packages[@]}"
 play_dir=$tombel_root/build-play
+echo "Building the game in $play_dir ..."
 tombel_build "$play_dir" -DTOMBEL_BUILD_TESTS=OFF -DTOMBEL_BUILD_TOOLS=OFF
 # The game used to be played from build/: its settings and the player's own
 # pictures come along the first time.

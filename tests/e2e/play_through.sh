@@ -210,26 +210,33 @@ click glavniMeni 160 212
 wait_for 5 only_shown KarteIgra || fail "nova igra did not open the card table"
 expect_frame KarteIgra "$menu_at" "nova igra"
 shot KarteIgra table_new
+cards=500x150+30+205
+# changed A B: the card faces differ between screenshots A and B.
+changed() { [ "$(region_sum "$1" $cards)" != "$(region_sum "$2" $cards)" ]; }
+# drawn SHOT: a new screenshot shows other faces than SHOT: the spin has drawn.
+drawn() { wait_for 2 shot_shows KarteIgra spun changed "$1" spun; }
+faces_down() { ! changed table_new "$1"; }
+# held SHOT: the hold marker over card 1 shows.
+held() { brighter "$(brightness "$1" 89x17+40+184)" "$(brightness table_new 89x17+40+184)"; }
 press KarteIgra F2 F4
 press KarteIgra Return
 shot KarteIgra spin_a
-cards_moved() { [ "$(region_sum spin_a 500x150+30+205)" != "$(region_sum spin_b 500x150+30+205)" ]; }
-wait_for 2 shot_shows KarteIgra spin_b cards_moved || fail "the card faces did not change while spinning"
-[ "$(region_sum table_new 500x150+30+205)" != "$(region_sum spin_b 500x150+30+205)" ] ||
-    fail "the cards still show their backs while spinning"
+wait_for 2 shot_shows KarteIgra spin_b changed spin_a spin_b ||
+    fail "the card faces did not change while spinning"
+changed table_new spin_b || fail "the cards still show their backs while spinning"
 press KarteIgra Return
 press KarteIgra 1
-card_one_held() { brighter "$(brightness held 89x17+40+184)" "$(brightness table_new 89x17+40+184)"; }
-wait_for 2 shot_shows KarteIgra held card_one_held || fail "the hold marker over card 1 did not show"
+wait_for 2 shot_shows KarteIgra hold held hold || fail "the hold marker over card 1 did not show"
 press KarteIgra Return
-sleep 0.2 # the player watches the other cards spin for a moment
+drawn hold || fail "the cards not held did not spin again"
 press KarteIgra Return
 press KarteIgra Return
-faces_down() { [ "$(region_sum collected 500x150+30+205)" = "$(region_sum table_new 500x150+30+205)" ]; }
-wait_for 2 shot_shows KarteIgra collected faces_down || fail "collecting did not turn the cards face down"
+wait_for 2 shot_shows KarteIgra collected faces_down collected ||
+    fail "collecting did not turn the cards face down"
 
 # Hands of 50, each holding the colour that most cards show (one colour,
-# one picture), until a hand wins and Insert opens the double-up.
+# one picture; at most four cards, so that one always spins again), until a
+# hand wins and Insert opens the double-up.
 table_at=$(drag KarteIgra 120 160) || exit 1
 press KarteIgra F3
 card_lefts=(39 143 248 352 456)
@@ -241,19 +248,24 @@ offer_shown() {
 until shown VecaManja; do
     hands=$((hands + 1))
     [ $hands -le 40 ] || fail "no hand won in 40"
+    # A hand's first faces may be the last hand's colours: a draw shows
+    # only when they change.
     press KarteIgra Return
-    sleep 0.15
-    press KarteIgra Return
-    sleep 0.15
-    shot KarteIgra hand
+    wait_for 2 shot_shows KarteIgra dealt changed table_new dealt ||
+        fail "hand $hands: the cards stayed face down"
+    drawn dealt || fail "hand $hands: the cards did not spin"
+    # Card 1's marker shows once the hand waits for holds.
+    press KarteIgra Return 1
+    wait_for 2 shot_shows KarteIgra hand held hand || fail "hand $hands: the first spin did not stop"
     holds=$(for n in 1 2 3 4 5; do
         echo "$(region_sum hand "93x145+${card_lefts[n - 1]}+208") $n"
     done | awk '{cards[$1] = cards[$1] " " $2; count[$1]++}
         END {for (face in count) if (count[face] > most) {most = count[face]; best = cards[face]}
-             print best}')
-    # shellcheck disable=SC2086
-    press KarteIgra $holds Return
-    sleep 0.15
+             split(best, card, " "); for (n = 1; n <= 4 && n in card; n++) print card[n]}')
+    # Card 1 is held already: the keys of the cards whose hold must change.
+    # shellcheck disable=SC2046
+    press KarteIgra $(printf '1\n%s\n' "$holds" | sort | uniq -u) Return
+    drawn hand || fail "hand $hands: the cards not held did not spin"
     press KarteIgra Return
     # A win shows the double-up offer beside it; without one, on to the next hand.
     if wait_for 2 offer_shown; then
@@ -262,6 +274,8 @@ until shown VecaManja; do
         break
     fi
     press KarteIgra Return
+    wait_for 2 shot_shows KarteIgra collected faces_down collected ||
+        fail "hand $hands: collecting did not turn the cards face down"
 done
 wait_for 5 only_shown VecaManja || fail "the double-up is not the only page shown"
 expect_frame VecaManja "$table_at" "Insert"

@@ -4,11 +4,13 @@
 
 # start_x LOG: starts a private Xvfb on a display it picks itself (so runs
 # side by side never share one), exports DISPLAY, sets $xvfb to its process
-# and waits until it answers.
+# and waits until it answers. The server never resets: by default it does
+# when its last client leaves, and hangs up on whoever connects meanwhile
+# (a program started just after another ended, with no window manager).
 start_x() {
     local number="$1.display"
     : >"$number"
-    Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp 3>"$number" >"$1" 2>&1 &
+    Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp -noreset 3>"$number" >"$1" 2>&1 &
     xvfb=$!
     # Xvfb writes the display's number once it accepts connections.
     local deadline=$((SECONDS + 10))
