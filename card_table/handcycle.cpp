@@ -29,11 +29,11 @@ HandCycle::Change HandCycle::enter() {
     switch (state_) {
     case HandState::Idle: {
         // A credit too small for the smallest stake step becomes the stake.
-        const bool stakeChanged = credit() > 0 && credit() < 50 && stake_ != credit();
+        const Amount stakeBefore = stake_;
         if (credit() > 0 && credit() < 50)
             stake_ = credit();
         if (credit() < stake_ || stake_ <= 0 || !bestOutcomeFits())
-            return {.meters = stakeChanged};
+            return {.meters = stake_ != stakeBefore};
         return start();
     }
     case HandState::FirstSpin:
@@ -77,12 +77,16 @@ HandCycle::Change HandCycle::start() {
             .painting = paintingWanted()};
 }
 
-HandCycle::Change HandCycle::firstStop() {
+void HandCycle::stopSpin() {
     // Stopped before the spin's first draw, the cards are drawn now, so the
-    // stop judges cards of this hand.
+    // stop judges cards of this spin.
     if (!drawnThisSpin_)
         drawCards();
     drawing_ = false;
+}
+
+HandCycle::Change HandCycle::firstStop() {
+    stopSpin();
     // Five cards of one colour pay four stakes into the credit at once. The
     // bonus is not also kept as the hand's win, so it is paid only here.
     const std::optional<CardColour> first = colours_[0];
@@ -102,9 +106,7 @@ HandCycle::Change HandCycle::firstStop() {
 }
 
 HandCycle::Change HandCycle::secondStop() {
-    if (!drawnThisSpin_)
-        drawCards();
-    drawing_ = false;
+    stopSpin();
     state_ = HandState::Result;
     Change change{.step = Step::SecondStop, .draw = Tick::Stop, .painting = paintingWanted()};
     for (CardColour colour : allCardColours) {

@@ -107,6 +107,7 @@ private:
 
     bool bestOutcomeFits() const;
     Change start();
+    void stopSpin();
     Change firstStop();
     Change secondStop();
     Change cash();
